@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build and the tests need (skipped when all are present).
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+)
+if [[ "${1:-}" == "--tests" ]]; then
+    packages+=(clang libclang-rt-14-dev xvfb openbox xdotool imagemagick
+               pulseaudio pulseaudio-utils sox appstream dpkg-dev file)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+        missing+=("$package")
+done
+if ((${#missing[@]})); then
+    sudo=()
+    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+fi
