@@ -1,0 +1,116 @@
+#include "arena/levels.h"
+#include "match/match.h"
+#include "null_outside.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+Settings eightCyclesOnLevelSix() {
+    Settings settings;
+    settings.HumanCount = 2;
+    settings.ComputerCount = 6;
+    settings.LevelChoice = "106";
+    return settings;
+}
+
+// One tick with eight cycles in play. A fresh match every few ticks keeps all eight alive (the
+// humans drive straight and would reach the crosses of level six after eight ticks).
+void TickOfEightCyclesRulesOnly(benchmark::State& state) {
+    NullOutside outside;
+    RandomSource random(1);
+    Match match(outside, random);
+    const Settings settings = eightCyclesOnLevelSix();
+    int ticks = 0;
+    for (auto _ : state) {
+        if (ticks % 7 == 0) {
+            state.PauseTiming();
+            match.mnuGameNew_Click(settings);
+            state.ResumeTiming();
+        }
+        match.tmrPulse_Timer();
+        ++ticks;
+    }
+}
+BENCHMARK(TickOfEightCyclesRulesOnly);
+
+void LoadResLevelSix(benchmark::State& state) {
+    NullOutside outside;
+    RandomSource random(1);
+    World world(outside, random);
+    world.CycleCount = 8;
+    for (auto _ : state) {
+        LoadRes(world, "106");
+        benchmark::DoNotOptimize(world.Field(0, 0));
+    }
+}
+BENCHMARK(LoadResLevelSix);
+
+void LoadRandomLevel(benchmark::State& state) {
+    NullOutside outside;
+    RandomSource random;
+    World world(outside, random);
+    world.CycleCount = 8;
+    for (auto _ : state) {
+        LoadRandom(world);
+        benchmark::DoNotOptimize(world.Field(10, 0));
+    }
+}
+BENCHMARK(LoadRandomLevel);
+
+void ClearFieldRulesOnly(benchmark::State& state) {
+    NullOutside outside;
+    RandomSource random(1);
+    World world(outside, random);
+    for (auto _ : state) {
+        ClearField(world);
+        benchmark::DoNotOptimize(world.Field(0, 0));
+    }
+}
+BENCHMARK(ClearFieldRulesOnly);
+
+// ClearTail of a 600-cell trail (the cycle laid it in a snake across the arena).
+void ClearTailOfALongTrail(benchmark::State& state) {
+    NullOutside outside;
+    RandomSource random(1);
+    World world(outside, random);
+    world.CycleCount = 2;
+    clsCycle cycle(world);
+    for (auto _ : state) {
+        state.PauseTiming();
+        world.Field.clear();
+        cycle.Initalize(0, 0, Right, 0, false, 1);
+        for (int cell = 1; cell < 600; ++cell) {
+            world.Field(cell % FieldColumns, cell / FieldColumns) = 1;
+        }
+        state.ResumeTiming();
+        cycle.ClearTail();
+    }
+}
+BENCHMARK(ClearTailOfALongTrail);
+
+// Whole matches of one human and six computers, reported per move.
+void WholeMatchPerMove(benchmark::State& state) {
+    NullOutside outside;
+    RandomSource random(3);
+    Match match(outside, random);
+    Settings settings;
+    settings.ComputerCount = 6;
+    std::int64_t moves = 0;
+    match.setMoveObserver([&moves](const clsCycle&, MoveResult) { ++moves; });
+    for (auto _ : state) {
+        match.mnuGameNew_Click(settings);
+        for (int tick = 0; tick < 10000 && match.MatchInProgress(); ++tick) {
+            match.tmrPulse_Timer();
+        }
+    }
+    state.counters["ns_per_move"] = benchmark::Counter(
+        static_cast<double>(moves), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["moves_per_match"] =
+        benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(WholeMatchPerMove)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
