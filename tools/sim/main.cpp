@@ -1,0 +1,40 @@
+#include "key_script.h"
+#include "options.h"
+#include "runner.h"
+#include "summary.h"
+#include "trace.h"
+#include "usage.h"
+
+#include <iostream>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    RunOptions options;
+    KeyScript keys;
+    try {
+        options = parseOptions(arguments);
+        if (options.help) {
+            std::cout << usageText;
+            return 0;
+        }
+        if (!options.keysFile.empty()) {
+            keys = KeyScript::load(options.keysFile);
+        }
+    } catch (const std::runtime_error& error) {
+        std::cerr << "zarvo-sim: " << error.what() << "\nTry 'zarvo-sim --help'.\n";
+        return 2;
+    }
+
+    std::unique_ptr<MatchReport> report;
+    if (options.trace) {
+        report = std::make_unique<JsonTrace>(std::cout);
+    } else {
+        report = std::make_unique<Summary>(std::cout);
+    }
+    Runner(options, keys, *report).run();
+    return 0;
+}
