@@ -35,6 +35,12 @@ int main(int argc, char* argv[]) {
     } else {
         report = std::make_unique<Summary>(std::cout);
     }
-    Runner(options, keys, *report).run();
+    try {
+        Runner(options, keys, *report).run();
+    } catch (const InvariantViolation& violation) {
+        std::cout.flush();
+        std::cerr << "zarvo-sim: check failed: " << violation.what() << '\n';
+        return 3;
+    }
     return 0;
 }

@@ -19,6 +19,7 @@ const QCommandLineOption MatchesOption("matches", "", "N");
 const QCommandLineOption KeysOption("keys", "", "FILE");
 const QCommandLineOption MaxTicksOption("max-ticks", "", "N");
 const QCommandLineOption TraceOption("trace");
+const QCommandLineOption CheckOption("check");
 const QCommandLineOption HelpOption(QStringList{"h", "help"});
 
 [[noreturn]] void reject(const QString& option, const QString& value, const char* expected) {
@@ -81,7 +82,7 @@ RunOptions parseOptions(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({SeedOption, HumansOption, ComputersOption, RuleOption, LevelOption,
                        WrapOption, MatchesOption, KeysOption, MaxTicksOption, TraceOption,
-                       HelpOption});
+                       CheckOption, HelpOption});
     if (!parser.parse(arguments)) {
         throw UsageError(parser.errorText().toStdString());
     }
@@ -128,5 +129,6 @@ RunOptions parseOptions(const QStringList& arguments) {
             intValue(parser, MaxTicksOption, 1, Unlimited, "a whole number of at least 1");
     }
     options.trace = parser.isSet(TraceOption);
+    options.check = parser.isSet(CheckOption);
     return options;
 }

@@ -17,6 +17,7 @@ struct RunOptions {
     std::string keysFile;
     int maxTicks = 10000;
     bool trace = false;
+    bool check = false; // verify the invariants after every tick
     bool help = false;
 };
 

@@ -22,11 +22,15 @@ void Runner::run() {
 MatchEnd Runner::playMatch(int number) {
     match_.mnuGameNew_Click(options_.settings);
     report_.matchSetUp({number, random_.seed(), options_.settings, options_.boundaries, match_});
+    verify(number, CheckPoint::Setup);
 
     for (tick_ = 1; tick_ <= options_.maxTicks; ++tick_) {
         for (const ScriptKey key : keys_.keysAt(number, tick_)) {
             report_.keyPressed(tick_, key);
             if (const auto reason = press(key)) {
+                if (*reason == EndReason::Stopped) {
+                    verify(number, CheckPoint::Stop);
+                }
                 return ending(number, tick_, *reason);
             }
         }
@@ -35,6 +39,7 @@ MatchEnd Runner::playMatch(int number) {
         }
         movedInTick_ = 0;
         match_.tmrPulse_Timer();
+        verify(number, CheckPoint::Tick);
         if (!match_.MatchInProgress()) {
             // The tick that ends a match moved exactly one cycle: the winner.
             MatchEnd end = ending(number, tick_, EndReason::Won);
@@ -74,4 +79,32 @@ std::optional<EndReason> Runner::press(ScriptKey key) {
 
 MatchEnd Runner::ending(int number, int tick, EndReason reason) const {
     return {number, tick, std::nullopt, reason, outside_.status()};
+}
+
+void Runner::verify(int number, CheckPoint when) {
+    if (!options_.check) {
+        return;
+    }
+    const auto cycles = slotsOf(match_);
+    const MatchState state{match_.world().Field, match_.CycleCount(), cycles, outside_.scores()};
+    std::optional<std::string> violation;
+    std::string moment;
+    switch (when) {
+    case CheckPoint::Setup:
+        violation = checker_.afterSetup(state);
+        moment = "setup";
+        break;
+    case CheckPoint::Tick:
+        violation = checker_.afterTick(state);
+        moment = "tick " + std::to_string(tick_);
+        break;
+    case CheckPoint::Stop:
+        violation = checker_.afterStop(state);
+        moment = "Stop at tick " + std::to_string(tick_);
+        break;
+    }
+    if (violation) {
+        throw InvariantViolation("seed " + std::to_string(random_.seed()) + ", match " +
+                                 std::to_string(number) + ", " + moment + ": " + *violation);
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "arena/random_source.h"
+#include "invariants.h"
 #include "key_script.h"
 #include "match/match.h"
 #include "match_report.h"
@@ -8,6 +9,15 @@
 #include "sim_outside.h"
 
 #include <optional>
+#include <stdexcept>
+#include <string>
+
+// A broken invariant found by --check; what() names the seed, the match, the moment (setup, tick
+// or Stop) and the invariant.
+class InvariantViolation : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
 
 // Plays the matches of one run with the game's own rules, one step at a time, pressing the
 // scripted keys before each step, and tells a report what happens. Settings, the random source
@@ -18,6 +28,9 @@
 // cycle, when Stop is pressed, when NewGame is pressed (the New Game command sets up the next
 // match number at once; it counts towards --matches, so NewGame in the last match ends the run),
 // or after --max-ticks steps.
+//
+// With --check, the invariants are verified after each setup, each tick and each Stop; the first
+// violation ends the run with an InvariantViolation.
 class Runner {
   public:
     Runner(const RunOptions& options, const KeyScript& keys, MatchReport& report);
@@ -31,6 +44,8 @@ class Runner {
     MatchEnd playMatch(int number);
     std::optional<EndReason> press(ScriptKey key);
     MatchEnd ending(int number, int tick, EndReason reason) const;
+    enum class CheckPoint { Setup, Tick, Stop };
+    void verify(int number, CheckPoint when);
 
     RunOptions options_;
     const KeyScript& keys_;
@@ -41,4 +56,5 @@ class Runner {
     int tick_ = 0;
     int movedInTick_ = 0;
     int lastMoved_ = 0;
+    InvariantChecker checker_;
 };

@@ -23,6 +23,7 @@ Options:
   --keys FILE       keys to press, see below
   --max-ticks N     steps after which a match is given up (default 10000)
   --trace           print every event as JSON Lines, see below
+  --check           verify the rules' invariants after every setup, tick and Stop, see below
   -h, --help        print this text
 
 A match is played step by step. Before step T of match M the keys for "M T" are pressed in
@@ -63,5 +64,20 @@ Trace (--trace), one JSON object a line:
                       after the last match
 
 Without --trace: the seed, one line per match and the final tallies.
-Exit status: 0 after a run, 2 for a bad command line or key file.
+
+Check (--check): after each setup, each tick and each Stop the runner verifies that
+  - each cycle in play stands on a cell holding its own slot number;
+  - no cell holds N + 2 or more than N + 3 (N is the match's cycleCount);
+  - a cycle that is out has left no trail: only the cell it crashed on may hold its number
+    (after a crash into its own trail or the edge), and that cell keeps or lacks it until
+    the match ends;
+  - after Stop no cycle is in play and no cell holds a trail;
+  - no player's points, kills or deaths ever fall.
+The first violation ends the run: the report stops there (with --trace, after the moves of
+the failing tick) and stderr names the seed, match, tick and invariant, e.g.
+  zarvo-sim: check failed: seed 42, match 3, tick 17: cell (4, 9) holds 2, the trail of
+  cycle 2, which is out (crashed at (5, 9))
+
+Exit status: 0 after a run, 2 for a bad command line or key file, 3 when --check finds a
+broken invariant.
 )";
