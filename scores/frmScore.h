@@ -1,0 +1,57 @@
+#pragma once
+
+#include "scores/tallies.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QLabel;
+class ScoreRow;
+
+// The "Scoreboard" window: one row per player number with kills, deaths and points. Closing it
+// only hides it, so the tallies last for the whole run.
+class frmScore : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit frmScore(const QIcon& icon, QWidget* parent = nullptr);
+
+    void AddKillScore(int intKilled, int intKiller);
+    void AddDeathScore(int intDead);
+    void AddPointScore(int intPlayer, int intPoints);
+
+    // Greys or un-greys a player's four labels.
+    void enableRow(int player, bool enabled);
+    // Shows a placed player's row, names it, and makes the window end 48 pixels below it.
+    void placeRow(int player);
+
+    void mnuClear_Click();
+
+    const ScoreTable& tallies() const { return tallies_; }
+
+    // What the window shows, for its callers' checks.
+    const ScoreRow& row(int player) const;
+    bool rowEnabled(int player) const;
+    bool panelVisible(int player) const;
+    bool noScoresShown() const;
+
+  signals:
+    void beeped();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+  private:
+    void addHeadings(QWidget* client);
+    void afterBooking(int player);
+    ScoreRow* rowOf(int player) const;
+    void setOuterHeight(int pixels);
+    void applyOuterHeight();
+
+    ScoreTable tallies_;
+    QLabel* lblNoScores_ = nullptr;
+    std::array<ScoreRow*, ScoreTable::Players> fraScore_{};
+    int outerHeight_ = 0;
+};

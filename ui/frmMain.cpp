@@ -1,0 +1,151 @@
+#include "ui/frmMain.h"
+
+#include "scores/frmScore.h"
+#include "ui/about.h"
+#include "ui/arena_view.h"
+#include "ui/etched_surface.h"
+#include "ui/game_keys.h"
+#include "ui/splash_picture.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QMenuBar>
+
+namespace {
+constexpr int PulseMilliseconds = 100;
+// The splash sits this much above the window's centre.
+constexpr int SplashLift = 40;
+
+RandomSource randomSource(std::optional<std::uint64_t> seed) {
+    return seed ? RandomSource(*seed) : RandomSource();
+}
+} // namespace
+
+frmMain::frmMain(std::optional<std::uint64_t> seed, QWidget* parent)
+    : QMainWindow(parent), random_(randomSource(seed)), menus_(menuBar()),
+      settingsMenus_(menus_, settings_),
+      outside_({*controls_.picField, *controls_.lblStatus, *controls_.picSplash, tmrPulse_, menus_,
+                sounds_, [this]() -> frmScore& { return scoreWindow(); }}),
+      match_(outside_, random_) {
+    setWindowTitle(QStringLiteral("Zarvo Cycles"));
+    setCentralWidget(controls_.surface);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    menuBar()->setFocusPolicy(Qt::NoFocus);
+
+    tmrPulse_.setInterval(PulseMilliseconds);
+    tmrPulse_.setTimerType(Qt::PreciseTimer);
+    connect(&tmrPulse_, &QTimer::timeout, this, &frmMain::tmrPulse_Timer);
+    connectCommands();
+    controls_.picField->setFocus();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::connectCommands() {
+    connect(menus_.mnuGameNew, &QAction::triggered, this, &frmMain::mnuGameNew_Click);
+    connect(menus_.mnuGameStop, &QAction::triggered, this, &frmMain::mnuGameStop_Click);
+    connect(menus_.mnuGamePause, &QAction::triggered, this, &frmMain::mnuGamePause_Click);
+    connect(menus_.mnuGameQuit, &QAction::triggered, this, &frmMain::mnuGameQuit_Click);
+    connect(menus_.mnuScore, &QAction::triggered, this, &frmMain::mnuScore_Click);
+    connect(menus_.mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(this); });
+    // "&Boundaries" needs no handler: a checkable entry inverts its own check mark.
+    connect(controls_.picSplash, &SplashPicture::clicked, this, &frmMain::picSplash_Click);
+    connect(controls_.picField, &ArenaView::keyDown, this, &frmMain::picField_KeyDown);
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void frmMain::Form_Load() {
+    const QRect outer = frameGeometry();
+    controls_.picSplash->move(outer.width() / 2 - SplashPicture::Size / 2,
+                              outer.height() / 2 - SplashPicture::Size / 2 - SplashLift);
+    setWindowTitle(
+        QStringLiteral("Zarvo Cycles %1.%2").arg(ZARVO_VERSION_MAJOR).arg(ZARVO_VERSION_MINOR));
+    settings_.HumanCount = 1;
+    settings_.ComputerCount = 1;
+    settings_.MatchRule = Settings::FreeForAll;
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (score_) {
+        score_->close();
+    }
+    tmrPulse_.stop();
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+void frmMain::mnuGameNew_Click() {
+    match_.mnuGameNew_Click(settings_);
+}
+
+void frmMain::mnuGameStop_Click() {
+    match_.mnuGameStop_Click();
+}
+
+void frmMain::mnuGamePause_Click() {
+    match_.mnuGamePause_Click();
+}
+
+void frmMain::mnuGameQuit_Click() {
+    tmrPulse_.stop();
+    QCoreApplication::exit(0);
+}
+
+void frmMain::picSplash_Click() {
+    controls_.picSplash->hide();
+    mnuGameNew_Click();
+}
+
+void frmMain::tmrPulse_Timer() {
+    match_.tmrPulse_Timer();
+}
+
+void frmMain::picField_KeyDown(int key) {
+    const std::optional<Key> gamePress = gameKey(key);
+    if (!gamePress) {
+        return;
+    }
+    const KeyAction action = actionForKey(*gamePress, settings_.HumanCount);
+    switch (action.kind) {
+    case KeyAction::Steer:
+        match_.steer(action.slot, action.heading);
+        break;
+    case KeyAction::NewGame:
+        mnuGameNew_Click();
+        break;
+    case KeyAction::Pause:
+        mnuGamePause_Click();
+        break;
+    case KeyAction::None:
+        break;
+    }
+}
+
+frmScore& frmMain::scoreWindow() {
+    if (!score_) {
+        score_ = std::make_unique<frmScore>(windowIcon());
+    }
+    return *score_;
+}
+
+void frmMain::mnuScore_Click() {
+    frmScore& score = scoreWindow();
+    if (score.isVisible()) {
+        score.hide();
+        return;
+    }
+    const QRect outer = frameGeometry();
+    score.move(outer.left() + outer.width(), outer.top());
+    score.show();
+    activateWindow();
+    controls_.picField->setFocus();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "arena/random_source.h"
+#include "match/match.h"
+#include "match/settings.h"
+#include "ui/game_menus.h"
+#include "ui/main_layout.h"
+#include "ui/settings_menus.h"
+#include "ui/sound_player.h"
+#include "ui/window_outside.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class frmScore;
+
+// The game window: menus, arena, splash, status line and the match timer. The match itself is
+// the rules library's; this window wires it to the screen, the keyboard and the speakers.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // A fixed seed makes every match reproducible; without one the clock seeds the game.
+    explicit frmMain(std::optional<std::uint64_t> seed = std::nullopt, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    void mnuGameNew_Click();
+    void mnuGameStop_Click();
+    void mnuGamePause_Click();
+    void mnuGameQuit_Click();
+    void mnuScore_Click();
+    void picSplash_Click();
+    void picField_KeyDown(int key);
+    void tmrPulse_Timer();
+
+    // The score window, created hidden on first use.
+    frmScore& scoreWindow();
+    bool hasScoreWindow() const { return score_ != nullptr; }
+
+    const Settings& settings() const { return settings_; }
+    const Match& match() const { return match_; }
+    GameMenus& menus() { return menus_; }
+    SettingsMenus& settingsMenus() { return settingsMenus_; }
+    const MainLayout& controls() const { return controls_; }
+    const QTimer& tmrPulse() const { return tmrPulse_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    // Form_QueryUnload: the score window only hides; the program then ends.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Form_Load();
+    void connectCommands();
+
+    Settings settings_;
+    RandomSource random_;
+    MainLayout controls_;
+    GameMenus menus_;
+    SettingsMenus settingsMenus_;
+    QTimer tmrPulse_;
+    SoundPlayer sounds_;
+    std::unique_ptr<frmScore> score_;
+    WindowOutside outside_;
+    Match match_;
+    bool loaded_ = false;
+};
