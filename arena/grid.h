@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 // The arena: 61 columns by 47 rows, one byte a cell, addressed (column, row).
@@ -26,5 +27,5 @@ class Grid {
     // Column-major, so that a column walk (as ClearField and ClearTail do) reads memory in order.
     static constexpr int index(int x, int y) { return x * FieldRows + y; }
 
-    std::array<std::uint8_t, FieldColumns * FieldRows> cells_{};
+    std::array<std::uint8_t, std::size_t{FieldColumns} * FieldRows> cells_{};
 };

@@ -121,11 +121,11 @@ TEST(LevelResources, AreMissingForIdentifiersOutsideOneHundredOneToOneHundredSix
 }
 
 TEST_F(LevelMaps, EachLevelWritesItsObstaclesWithCodesThatFollowTheSlotCount) {
-    for (const std::int16_t slots : {2, 8}) {
+    for (const int slots : {2, 8}) {
         for (const auto& level : Shipped) {
             SCOPED_TRACE(testing::Message() << level.id << " with " << slots << " slots");
             world.Field.clear();
-            world.CycleCount = slots;
+            world.CycleCount = static_cast<std::int16_t>(slots);
             LoadRes(world, std::to_string(level.id));
             const int mines = countOf(static_cast<std::uint8_t>(slots + 1));
             const int clearTails = countOf(static_cast<std::uint8_t>(slots + 3));

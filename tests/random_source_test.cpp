@@ -39,7 +39,7 @@ TEST(RandomSource, DrawsAreUniformInTheHalfOpenUnitInterval) {
         ++buckets[static_cast<int>(r * 10)];
     }
     for (int count : buckets) {
-        EXPECT_NEAR(count, draws / 10, 400);
+        EXPECT_NEAR(count, draws / 10.0, 400);
     }
 }
 

@@ -9,6 +9,8 @@ class SplashPicture;
 // The controls of the main window's fixed client area, at their places.
 struct MainLayout {
     MainLayout();
+    MainLayout(const MainLayout&) = delete;
+    MainLayout& operator=(const MainLayout&) = delete;
 
     EtchedSurface* surface; // the client area; owns the controls below
     ArenaView* picField;

@@ -81,7 +81,7 @@ void expectFields(const QJsonObject& event, std::initializer_list<const char*> n
 void expectEightNumbers(const QJsonValue& value) {
     ASSERT_TRUE(value.isArray());
     EXPECT_EQ(value.toArray().size(), 8);
-    for (const QJsonValue& number : value.toArray()) {
+    for (const auto& number : value.toArray()) {
         EXPECT_TRUE(number.isDouble());
     }
 }
@@ -94,7 +94,7 @@ void expectWellFormed(const QJsonObject& event) {
     } else if (type == "field") {
         const QJsonArray rows = event["rows"].toArray();
         ASSERT_EQ(rows.size(), 47);
-        for (const QJsonValue& row : rows) {
+        for (const auto& row : rows) {
             const QString text = row.toString();
             EXPECT_EQ(text.size(), 61);
             EXPECT_TRUE(text.count(QRegularExpression("[^.1-8XC?]")) == 0) << text.toStdString();

@@ -104,7 +104,12 @@ KeyScript KeyScript::parse(std::istream& in, const std::string& sourceName) {
     std::string line;
     for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
         const auto fail = [&](const std::string& why) {
-            throw KeyScriptError(sourceName + ":" + std::to_string(lineNumber) + ": " + why);
+            std::string message = sourceName;
+            message += ':';
+            message += std::to_string(lineNumber);
+            message += ": ";
+            message += why;
+            throw KeyScriptError(message);
         };
         std::istringstream fields(line.substr(0, line.find('#')));
         std::vector<std::string> words;
