@@ -15,7 +15,7 @@ class Outside {
     virtual void drawTile(int sx, int sy, int x, int y) = 0;
     virtual void refreshArena() = 0;
 
-    // Starts a sound file, named relative to the program's folder ("/sounds/hum.wav"), without
+    // Starts a sound file, named relative to the game's data folder ("/sounds/hum.wav"), without
     // waiting; a new sound cuts off the one playing.
     virtual void playSound(std::string_view file) = 0;
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-// Sound files, relative to the program's folder.
+// Sound files, relative to the folder that holds the "sounds" folder.
 namespace Sound {
 inline constexpr std::string_view Silence = "/sounds/silence.wav";
 inline constexpr std::string_view Hum = "/sounds/hum.wav";

@@ -8,8 +8,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(clang libclang-rt-14-dev xvfb openbox xdotool imagemagick
-               pulseaudio pulseaudio-utils sox appstream dpkg-dev file)
+    packages+=(clang libclang-rt-14-dev llvm clang-tidy cppcheck xvfb openbox xdotool imagemagick
+               pulseaudio pulseaudio-utils sox appstream dpkg-dev file x11-utils python3)
 fi
 
 missing=()

@@ -64,14 +64,27 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 void frmMain::Form_Load() {
-    const QRect outer = frameGeometry();
-    controls_.picSplash->move(outer.width() / 2 - SplashPicture::Size / 2,
-                              outer.height() / 2 - SplashPicture::Size / 2 - SplashLift);
+    centreSplash();
     setWindowTitle(
         QStringLiteral("Zarvo Cycles %1.%2").arg(ZARVO_VERSION_MAJOR).arg(ZARVO_VERSION_MINOR));
     settings_.HumanCount = 1;
     settings_.ComputerCount = 1;
     settings_.MatchRule = Settings::FreeForAll;
+}
+
+void frmMain::centreSplash() {
+    const QRect outer = frameGeometry();
+    controls_.picSplash->move(outer.width() / 2 - SplashPicture::Size / 2,
+                              outer.height() / 2 - SplashPicture::Size / 2 - SplashLift);
+}
+
+// A window manager's frame is known only once it has framed the window, after the load; the
+// splash is centred on the outer size again then, while it still shows.
+void frmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (loaded_ && !controls_.picSplash->isHidden()) {
+        centreSplash();
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

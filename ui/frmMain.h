@@ -46,14 +46,17 @@ class frmMain : public QMainWindow {
     SettingsMenus& settingsMenus() { return settingsMenus_; }
     const MainLayout& controls() const { return controls_; }
     const QTimer& tmrPulse() const { return tmrPulse_; }
+    const SoundPlayer& sounds() const { return sounds_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
     // Form_QueryUnload: the score window only hides; the program then ends.
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     void Form_Load();
+    void centreSplash();
     void connectCommands();
 
     Settings settings_;

@@ -3,6 +3,7 @@
 #include "scores/frmScore.h"
 #include "ui/arena_view.h"
 #include "ui/game_menus.h"
+#include "ui/sound_files_root.h"
 #include "ui/sound_player.h"
 
 #include <QAction>
@@ -23,7 +24,7 @@ void WindowOutside::refreshArena() {
 }
 
 void WindowOutside::playSound(std::string_view file) {
-    const QString path = QCoreApplication::applicationDirPath() +
+    const QString path = soundFilesRoot(QCoreApplication::applicationDirPath()) +
                          QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
     parts_.sounds.PlaySoundFile(path);
 }
