@@ -121,44 +121,28 @@ MoveResult clsCycle::Move() {
 bool clsCycle::stepForward() {
     switch (Direction_) {
     case Up:
-        if (Y_ - 1 >= 0) {
-            setY(Y_ - 1);
-        } else if (world_->outside.edgeIsWall()) {
-            return false;
-        } else {
-            setY(LastRow);
-        }
-        return true;
+        return stepAlong(Y_, -1, LastRow, &clsCycle::setY);
     case Down:
-        if (Y_ + 1 <= LastRow) {
-            setY(Y_ + 1);
-        } else if (world_->outside.edgeIsWall()) {
-            return false;
-        } else {
-            setY(0);
-        }
-        return true;
+        return stepAlong(Y_, +1, LastRow, &clsCycle::setY);
     case Left:
-        if (X_ - 1 >= 0) {
-            setX(X_ - 1);
-        } else if (world_->outside.edgeIsWall()) {
-            return false;
-        } else {
-            setX(LastColumn);
-        }
-        return true;
+        return stepAlong(X_, -1, LastColumn, &clsCycle::setX);
     case Right:
-        if (X_ + 1 <= LastColumn) {
-            setX(X_ + 1);
-        } else if (world_->outside.edgeIsWall()) {
-            return false;
-        } else {
-            setX(0);
-        }
-        return true;
+        return stepAlong(X_, +1, LastColumn, &clsCycle::setX);
     default:
         return true; // an unknown heading takes no step, so the cycle runs into its own head
     }
+}
+
+bool clsCycle::stepAlong(int from, int delta, int last, void (clsCycle::*set)(int)) {
+    const int to = from + delta;
+    if (to >= 0 && to <= last) {
+        (this->*set)(to);
+    } else if (world_->outside.edgeIsWall()) {
+        return false;
+    } else {
+        (this->*set)(delta < 0 ? last : 0);
+    }
+    return true;
 }
 
 void clsCycle::drawCorner() {

@@ -52,6 +52,7 @@ class clsCycle {
     void steer();
     void drawTile(int sx, int sy) const { world_->outside.drawTile(sx, sy, X_, Y_); }
     bool stepForward(); // false when a wall stopped the step
+    bool stepAlong(int from, int delta, int last, void (clsCycle::*set)(int));
     void drawCorner();
     void playTurnSound();
     void announceElimination(std::uint8_t cause);
