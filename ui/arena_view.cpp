@@ -20,10 +20,18 @@ ArenaView::ArenaView(QWidget* parent)
 
 void ArenaView::drawTile(int sx, int sy, int x, int y) {
     const QRect target(x * Tile::Size, y * Tile::Size, Tile::Size, Tile::Size);
-    QPainter painter(&image_);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(target.topLeft(), picCycles_, QRect(sx, sy, Tile::Size, Tile::Size));
+    if (!tilePainter_.isActive()) {
+        tilePainter_.begin(&image_);
+        tilePainter_.setCompositionMode(QPainter::CompositionMode_Source);
+    }
+    tilePainter_.drawImage(target.topLeft(), picCycles_, QRect(sx, sy, Tile::Size, Tile::Size));
     markDirty(target);
+}
+
+void ArenaView::endTileCopies() {
+    if (tilePainter_.isActive()) {
+        tilePainter_.end();
+    }
 }
 
 void ArenaView::refresh() {
@@ -34,6 +42,7 @@ void ArenaView::refresh() {
 }
 
 void ArenaView::clear() {
+    endTileCopies();
     image_.fill(Qt::black);
     markDirty(image_.rect());
 }
@@ -43,6 +52,7 @@ void ArenaView::markDirty(const QRect& rect) {
 }
 
 void ArenaView::paintEvent(QPaintEvent* event) {
+    endTileCopies();
     QPainter painter(this);
     // Whole pixels only: on a high-DPI screen every pixel becomes a sharp block.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 #include <QRegion>
 #include <QWidget>
@@ -18,6 +19,7 @@ class ArenaView : public QWidget {
 
     // Copies tile (sx, sy) of the sprite sheet to cell (x, y), replacing its pixels.
     void drawTile(int sx, int sy, int x, int y);
+    // Brings the cells changed since the last refresh to the screen.
     void refresh();
     // Erases the picture; it reaches the screen with the next refresh.
     void clear();
@@ -37,8 +39,13 @@ class ArenaView : public QWidget {
 
   private:
     void markDirty(const QRect& rect);
+    void endTileCopies();
 
     QImage picCycles_;
     QImage image_;
+    // Stays open on image_ from the first tile copy until the arena is painted or cleared:
+    // opening a painter costs more than a tile copy, a tick copies up to 24 tiles and ClearField
+    // 2,867. Declared after image_ so that it ends before the image goes.
+    QPainter tilePainter_;
     QRegion dirty_;
 };

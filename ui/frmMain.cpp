@@ -6,6 +6,7 @@
 #include "ui/etched_surface.h"
 #include "ui/game_keys.h"
 #include "ui/splash_picture.h"
+#include "ui/tick_log.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -119,6 +120,9 @@ void frmMain::picSplash_Click() {
 }
 
 void frmMain::tmrPulse_Timer() {
+    if (tickLog_ != nullptr) {
+        tickLog_->stamp();
+    }
     match_.tmrPulse_Timer();
 }
 

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+class TickLog;
 class frmScore;
 
 // The game window: menus, arena, splash, status line and the match timer. The match itself is
@@ -48,6 +49,9 @@ class frmMain : public QMainWindow {
     const QTimer& tmrPulse() const { return tmrPulse_; }
     const SoundPlayer& sounds() const { return sounds_; }
 
+    // Stamps every tick into the log as it starts (the hidden --tick-log option).
+    void setTickLog(TickLog* log) { tickLog_ = log; }
+
   protected:
     void showEvent(QShowEvent* event) override;
     // Form_QueryUnload: the score window only hides; the program then ends.
@@ -69,5 +73,6 @@ class frmMain : public QMainWindow {
     std::unique_ptr<frmScore> score_;
     WindowOutside outside_;
     Match match_;
+    TickLog* tickLog_ = nullptr;
     bool loaded_ = false;
 };

@@ -2,6 +2,7 @@
 #include "ui/arena_view.h"
 #include "ui/frmMain.h"
 #include "ui/main_layout.h"
+#include "ui/tick_log.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,6 +27,12 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("N"));
     seedOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(seedOption);
+    QCommandLineOption tickLogOption(
+        QStringLiteral("tick-log"),
+        QStringLiteral("Writes when each tick ran to FILE, in steady-clock nanoseconds."),
+        QStringLiteral("FILE"));
+    tickLogOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(tickLogOption);
     parser.process(app);
 
     std::optional<std::uint64_t> seed;
@@ -38,7 +45,21 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    // Written when main returns, after the window has gone.
+    std::optional<TickLog> tickLog;
+    if (parser.isSet(tickLogOption)) {
+        tickLog.emplace(parser.value(tickLogOption));
+        if (!tickLog->isOpen()) {
+            std::fprintf(stderr, "zarvo-cycles: cannot write the tick log: %s\n",
+                         qPrintable(tickLog->errorString()));
+            return 1;
+        }
+    }
+
     frmMain window(seed);
+    if (tickLog) {
+        window.setTickLog(&*tickLog);
+    }
     window.show();
     // Without a window manager the window is never active until asked, and its shortcuts and
     // access keys would do nothing.

@@ -1,0 +1,54 @@
+// Times SoundPlayer::PlaySoundFile for the game's five cues in the order a match first uses them,
+// in a fresh process, a tick's length apart: the first call of each cue (it creates the cue's
+// sound effect, which reads the file in the background), then five more, which find the file
+// read and start the sound at once. Prints one line a cue: name, first call, median and longest
+// of the later calls, in milliseconds.
+#include "ui/sound_player.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace {
+
+double callMilliseconds(SoundPlayer& player, const QString& path) {
+    QElapsedTimer timer;
+    timer.start();
+    player.PlaySoundFile(path);
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// What happens between two cues in the game: events run for a tick's length.
+void runEventsForATick() {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 100) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    SoundPlayer player;
+    const char* cues[] = {"silence", "hum", "turn2", "turn3", "crash"};
+    for (const char* cue : cues) {
+        const QString path =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/sounds/%1.wav").arg(cue);
+        const double first = callMilliseconds(player, path);
+        runEventsForATick();
+        std::array<double, 5> later{};
+        for (double& call : later) {
+            call = callMilliseconds(player, path);
+            runEventsForATick();
+        }
+        std::sort(later.begin(), later.end());
+        std::printf("%s %.3f %.3f %.3f\n", cue, first, later[later.size() / 2], later.back());
+    }
+    return 0;
+}
