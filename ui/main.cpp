@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Zarvo Cycles"));
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2").arg(ZARVO_VERSION_MAJOR).arg(ZARVO_VERSION_MINOR));
-    QApplication::setWindowIcon(ArtResources::icon());
+    QApplication::setWindowIcon(ArtResources::windowIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -15,6 +15,7 @@ inline constexpr int LargeIconSize = 256;
 inline constexpr std::array<int, 6> SmallIconSizes{16, 24, 32, 48, 64, 128};
 QString smallIcon(int size);
 
-// Every size of the icon, for a window or an application icon.
-QIcon icon();
+// The icon for the windows, in the sizes up to LargestWindowIconSize.
+inline constexpr int LargestWindowIconSize = 64;
+QIcon windowIcon();
 } // namespace ArtResources
