@@ -5,7 +5,12 @@
 namespace {
 
 std::string cellName(int x, int y) {
-    return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    std::string name = "(";
+    name += std::to_string(x);
+    name += ", ";
+    name += std::to_string(y);
+    name += ')';
+    return name;
 }
 
 bool inPlay(const clsCycle& cycle) {

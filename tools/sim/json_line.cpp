@@ -63,7 +63,10 @@ JsonLine& JsonLine::null(std::string_view name) {
 JsonLine& JsonLine::texts(std::string_view name, std::span<const std::string> values) {
     std::string list = "[";
     for (const std::string& value : values) {
-        list += (list.size() > 1 ? "," : "") + jsonQuoted(value);
+        if (list.size() > 1) {
+            list += ',';
+        }
+        list += jsonQuoted(value);
     }
     return raw(name, list + "]");
 }
@@ -71,7 +74,10 @@ JsonLine& JsonLine::texts(std::string_view name, std::span<const std::string> va
 JsonLine& JsonLine::numbers(std::string_view name, std::span<const std::int32_t> values) {
     std::string list = "[";
     for (const std::int32_t value : values) {
-        list += (list.size() > 1 ? "," : "") + std::to_string(value);
+        if (list.size() > 1) {
+            list += ',';
+        }
+        list += std::to_string(value);
     }
     return raw(name, list + "]");
 }
