@@ -2,6 +2,7 @@
 #include "arena/tiles.h"
 #include "arena_outside.h"
 #include "match_pool.h"
+#include "whole_match.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -95,22 +96,7 @@ BENCHMARK(OneTileCopyAndRefresh);
 void WholeMatchPerMoveWithDrawing(benchmark::State& state) {
     ArenaView arena;
     ArenaOutside outside(arena);
-    RandomSource random(3);
-    Match match(outside, random);
-    Settings settings;
-    settings.ComputerCount = 6;
-    std::int64_t moves = 0;
-    match.setMoveObserver([&moves](const clsCycle&, MoveResult) { ++moves; });
-    for (auto _ : state) {
-        match.mnuGameNew_Click(settings);
-        for (int tick = 0; tick < 10000 && match.MatchInProgress(); ++tick) {
-            match.tmrPulse_Timer();
-        }
-    }
-    state.counters["ns_per_move"] = benchmark::Counter(
-        static_cast<double>(moves), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    state.counters["moves_per_match"] =
-        benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+    playWholeMatches(state, outside);
 }
 BENCHMARK(WholeMatchPerMoveWithDrawing)->Unit(benchmark::kMicrosecond);
 

@@ -2,6 +2,7 @@
 #include "match/match.h"
 #include "match_pool.h"
 #include "null_outside.h"
+#include "whole_match.h"
 
 #include <benchmark/benchmark.h>
 
@@ -84,22 +85,7 @@ BENCHMARK(ClearTailOfALongTrail);
 // Whole matches of one human and six computers, reported per move.
 void WholeMatchPerMove(benchmark::State& state) {
     NullOutside outside;
-    RandomSource random(3);
-    Match match(outside, random);
-    Settings settings;
-    settings.ComputerCount = 6;
-    std::int64_t moves = 0;
-    match.setMoveObserver([&moves](const clsCycle&, MoveResult) { ++moves; });
-    for (auto _ : state) {
-        match.mnuGameNew_Click(settings);
-        for (int tick = 0; tick < 10000 && match.MatchInProgress(); ++tick) {
-            match.tmrPulse_Timer();
-        }
-    }
-    state.counters["ns_per_move"] = benchmark::Counter(
-        static_cast<double>(moves), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    state.counters["moves_per_match"] =
-        benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+    playWholeMatches(state, outside);
 }
 BENCHMARK(WholeMatchPerMove)->Unit(benchmark::kMicrosecond);
 
