@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QRgb>
 #include <array>
 
@@ -23,4 +24,8 @@ inline constexpr QRgb Mine = qRgb(165, 165, 165);
 
 inline constexpr QRgb BevelLight = qRgb(255, 255, 255);
 inline constexpr QRgb BevelShadow = qRgb(128, 128, 128);
+
+inline QColor withAlpha(QRgb rgb, int alpha) {
+    return QColor::fromRgba(qRgba(qRed(rgb), qGreen(rgb), qBlue(rgb), alpha));
+}
 } // namespace ArtPalette

@@ -10,16 +10,12 @@
 
 namespace {
 
+using ArtPalette::withAlpha;
+
 // Drawn in a unit square; small sizes drop the grid and thicken the trail so it stays legible.
 constexpr qreal Margin = 0.03;
 constexpr qreal Corner = 0.17;
 constexpr int GridCells = 8;
-
-QColor withAlpha(QRgb rgb, int alpha) {
-    QColor color = QColor::fromRgb(rgb);
-    color.setAlpha(alpha);
-    return color;
-}
 
 QPainterPath tileShape() {
     QPainterPath tile;

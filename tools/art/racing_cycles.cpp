@@ -1,5 +1,6 @@
 #include "racing_cycles.h"
 
+#include "art_palette.h"
 #include "cycle_profile.h"
 
 #include <QLinearGradient>
@@ -12,14 +13,10 @@
 
 namespace {
 
+using ArtPalette::withAlpha;
+
 constexpr qreal CycleLength = 0.95;
 constexpr qreal WallHeight = 0.26;
-
-QColor withAlpha(QRgb rgb, int alpha) {
-    QColor color = QColor::fromRgb(rgb);
-    color.setAlpha(alpha);
-    return color;
-}
 
 void paintWallSegment(QPainter& painter, const GroundView& view, QPointF from, QPointF to,
                       QRgb color) {
