@@ -10,63 +10,40 @@ struct TileCopy {
     bool operator==(const TileCopy&) const = default;
 };
 
-// Records what the rules do to the outside world, in order. `events` keeps one line per call
-// (tile copies excepted, which go to `tiles`), so that tests can assert sequences.
+// Records what the rules do to the outside world, in order: one line per call in `events`, except
+// tile copies, which go to `tiles`, and refreshes, which are counted.
 class RecordingOutside : public Outside {
   public:
     bool wall = true;
     std::vector<TileCopy> tiles;
     std::vector<std::string> events;
-    std::vector<std::string> sounds;
     std::string status;
-    bool statusVisible = true;
     bool timerEnabled = false;
-    bool matchMenus = false;
     int refreshes = 0;
 
-    void clearArena() override { events.push_back("clear arena"); }
+    void clearArena() override { log("clear arena"); }
     void drawTile(int sx, int sy, int x, int y) override { tiles.push_back({sx, sy, x, y}); }
     void refreshArena() override { ++refreshes; }
-    void playSound(std::string_view file) override {
-        sounds.emplace_back(file);
-        events.push_back("sound " + std::string(file));
-    }
+    void playSound(std::string_view file) override { log("sound " + std::string(file)); }
     bool edgeIsWall() const override { return wall; }
-    void setStatus(const std::string& text) override {
-        status = text;
-        events.push_back("status " + text);
-    }
-    void showStatus(bool visible) override {
-        statusVisible = visible;
-        events.push_back(visible ? "show status" : "hide status");
-    }
-    void addKillScore(int killed, int killer) override {
-        events.push_back("kill " + std::to_string(killed) + " by " + std::to_string(killer));
-    }
-    void addDeathScore(int dead) override { events.push_back("death " + std::to_string(dead)); }
-    void addPointScore(int player, int points) override {
-        events.push_back("points " + std::to_string(player) + " +" + std::to_string(points));
-    }
-    void enableScoreRow(int player, bool enabled) override {
-        events.push_back((enabled ? "enable row " : "grey row ") + std::to_string(player));
-    }
-    void placeScoreRow(int player) override {
-        events.push_back("place row " + std::to_string(player));
-    }
-    void setMatchMenus(bool running) override {
-        matchMenus = running;
-        events.push_back(running ? "menus running" : "menus idle");
-    }
-    void setTimerEnabled(bool enabled) override {
-        timerEnabled = enabled;
-        events.push_back(enabled ? "timer on" : "timer off");
-    }
-    void hideSplash() override { events.push_back("hide splash"); }
+    void setStatus(const std::string& text) override { log("status " + (status = text)); }
+    void showStatus(bool shown) override { log(shown ? "show status" : "hide status"); }
+    void addKillScore(int killed, int by) override { log("kill " + n(killed) + " by " + n(by)); }
+    void addDeathScore(int dead) override { log("death " + n(dead)); }
+    void addPointScore(int player, int add) override { log("points " + n(player) + " +" + n(add)); }
+    void enableScoreRow(int p, bool on) override { log((on ? "enable row " : "grey row ") + n(p)); }
+    void placeScoreRow(int player) override { log("place row " + n(player)); }
+    void setMatchMenus(bool running) override { log(running ? "menus running" : "menus idle"); }
+    void setTimerEnabled(bool on) override { log((timerEnabled = on) ? "timer on" : "timer off"); }
+    void hideSplash() override { log("hide splash"); }
 
     void forget() {
         tiles.clear();
         events.clear();
-        sounds.clear();
         refreshes = 0;
     }
+
+  private:
+    void log(std::string event) { events.push_back(std::move(event)); }
+    static std::string n(int number) { return std::to_string(number); }
 };
