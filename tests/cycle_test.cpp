@@ -63,6 +63,7 @@ TEST(Cycle, ATurnDrawsTrailPieceCornerAndHeadInTheColourRow) {
         const int sy = 10 * colour;
         EXPECT_EQ(t.out.tiles, (Tiles{{straight, sy, 5, 5}, {corner, sy, 5, 5}, {head, sy, x, y}}))
             << from << " to " << to;
+        EXPECT_EQ(t.out.refreshes, 1);
     }
 }
 
