@@ -1,7 +1,9 @@
 #include "arena/levels.h"
 #include "fakes/test_world.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 #include <tuple>
@@ -60,7 +62,8 @@ TEST(LevelMaps, ShippedMapsHaveTheirBytesObstaclesAndDesignedCells) {
 }
 
 // The walker on a grid of untouched cells writes `written` cells, among them `cells` (in the order
-// walked); it draws each X and C among them and nothing else. An unknown level writes nothing.
+// walked); it draws each X and C among them and nothing else. Unknown levels, loaded first, write
+// and draw nothing.
 TEST(LevelMaps, TheWalkerWritesCoveredCellsOnlyAndSkipsTheByteAfterACarriageReturn) {
     using Walk = std::tuple<std::string, int, std::vector<std::array<int, 3>>>;
     const Walk walks[] = {
@@ -73,9 +76,12 @@ TEST(LevelMaps, TheWalkerWritesCoveredCellsOnlyAndSkipsTheByteAfterACarriageRetu
         SCOPED_TRACE(testing::PrintToString(bytes));
         TestWorld t;
         fill(t.world, 7);
+        for (const std::string_view id : {"107", "100", "abc", ""}) {
+            LoadRes(t.world, id);
+        }
         walkLevelMap(t.world, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
         EXPECT_EQ(countOf(t.world, 7), 61 * 47 - written);
-        std::vector<TileCopy> obstacles;
+        Tiles obstacles;
         for (const auto& [x, y, code] : cells) {
             EXPECT_EQ(t.world.Field(x, y), code) << x << ',' << y;
             if (code != 0) {
@@ -83,16 +89,12 @@ TEST(LevelMaps, TheWalkerWritesCoveredCellsOnlyAndSkipsTheByteAfterACarriageRetu
             }
         }
         EXPECT_EQ(t.out.tiles, obstacles);
-        for (const std::string_view id : {"107", "100", "abc", ""}) {
-            LoadRes(t.world, id);
-        }
-        EXPECT_EQ(countOf(t.world, 7), 61 * 47 - written) << "after unknown levels";
     }
 }
 
 // 400 random levels: one of 1,927 cells at 1/60 averages 32.1 mines with a standard deviation of
-// 5.6, so the mean of 400 lies within 0.3 of it; 1.5 is five of those, while 1/30 would average
-// 64 and mines in all 61 columns 47.8.
+// 5.6, so the mean of 400 has one of 0.28; 1.5 is over five of those, while 1/30 would average 64
+// and mines in all 61 columns 47.8.
 TEST(LevelMaps, ARandomLevelHasAboutThirtyTwoMinesInColumnsTenToFiftyEachDrawn) {
     TestWorld t;
     int mines = 0;
@@ -102,8 +104,7 @@ TEST(LevelMaps, ARandomLevelHasAboutThirtyTwoMinesInColumnsTenToFiftyEachDrawn) 
         LoadRandom(t.world);
         const int runMines = countOf(t.world, 4);
         ASSERT_EQ(countOf(t.world, 7), 20 * 47) << "columns 0 to 9 and 51 to 60 untouched";
-        ASSERT_EQ(std::pair(countOf(t.world, 0) + runMines, std::ssize(t.out.tiles)),
-                  std::pair(41 * 47, std::ptrdiff_t(runMines)));
+        ASSERT_EQ(std::ssize(t.out.tiles), runMines);
         for (const TileCopy& tile : t.out.tiles) {
             ASSERT_TRUE(tile.x >= 10 && tile.x <= 50 && t.world.Field(tile.x, tile.y) == 4);
             ASSERT_EQ(std::pair(tile.sx, tile.sy), std::pair(140, 10));
@@ -127,7 +128,6 @@ TEST(RandomSource, AFixedSeedGivesReproducibleUniformDrawsAcrossReseeds) {
         ASSERT_TRUE(r == b.draw() && r >= 0 && r < 1) << r;
         ++tenths[int(r * 10)];
     }
-    for (const int count : tenths) {
-        EXPECT_NEAR(count, 10000, 400);
-    }
+    EXPECT_TRUE(std::ranges::all_of(tenths, [](int n) { return std::abs(n - 10000) <= 400; }))
+        << testing::PrintToString(tenths);
 }

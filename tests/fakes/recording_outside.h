@@ -9,14 +9,16 @@ struct TileCopy {
     int sx, sy, x, y;
     bool operator==(const TileCopy&) const = default;
 };
+using Tiles = std::vector<TileCopy>;
+using Events = std::vector<std::string>;
 
 // Records what the rules do to the outside world, in order: one line per call in `events`, except
 // tile copies, which go to `tiles`, and refreshes, which are counted.
 class RecordingOutside : public Outside {
   public:
     bool wall = true;
-    std::vector<TileCopy> tiles;
-    std::vector<std::string> events;
+    Tiles tiles;
+    Events events;
     std::string status;
     bool timerEnabled = false;
     int refreshes = 0;
