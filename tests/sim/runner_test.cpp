@@ -67,7 +67,7 @@ Played play(const QString& commandLine, const std::string& keys = "") {
         field = kind == "field" ? line["rows"].toArray() : field;
         if (kind == "start") {
             const QString cell = field[line["y"].toInt()].toString().mid(line["x"].toInt(), 1);
-            EXPECT_EQ(cell, QString::number(line["slot"].toInt())) << text;
+            EXPECT_EQ(cell.toStdString(), std::to_string(line["slot"].toInt())) << text;
         }
         const std::pair move(line["tick"].toInt(), line["slot"].toInt());
         EXPECT_TRUE(line["type"] != "move" || move > lastMove)
