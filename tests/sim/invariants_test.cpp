@@ -53,6 +53,7 @@ const std::tuple<Step, Step, const char*> Cases[] = {
     {Own, set(5, 4, 1), "cell (5, 4) holds 1, the trail of cycle 1, which is out"},
     {Own, set(5, 5, 0), "cell (5, 5), where cycle 1 crashed, lost the code"},
     {Mine, set(5, 6, 1), "cell (5, 6), where cycle 1 crashed, now holds its code"},
+    {Mine, [](Arena& a) { a.one.setX(61); }, "cycle 1 crashed outside the grid at (61, 6)"},
     {[](Arena& a) { a.scores.AddPointScore(2, 50); }, Clear, "player 2's points fell from 50 to 0"},
     {[](Arena& a) { a.scores.AddKillScore(1, 3); }, Clear, "player 3's kills fell from 1 to 0"},
     {[](Arena& a) { a.scores.AddDeathScore(4); }, Clear, "player 4's deaths fell from 1 to 0"},

@@ -108,9 +108,8 @@ TEST(RunnerTrace, TellsTheSameStoryForTheSameSeedAsTheOptionsAndKeysAskFor) {
 }
 
 TEST(RunnerOptions, ReachTheRunOrRejectABadCommandLineOrKeyFile) {
-    const RunOptions flags = parse("--keys k.txt --check --trace");
-    EXPECT_EQ(std::tuple(flags.keysFile, flags.check, flags.trace),
-              std::tuple("k.txt", true, true));
+    const RunOptions run = parse("--keys k --check --trace");
+    EXPECT_EQ(std::tuple(run.keysFile, run.check, run.trace), std::tuple("k", true, true));
     for (const char* bad : {"--humans 0", "--humans 3", "--computers 7", "--computers -1",
                             "--rule teams", "--level 0", "--level 7", "--level 1.5", "--seed -1",
                             "--seed x", "--matches 0", "--max-ticks 0", "--seed", "--wrap=yes",
