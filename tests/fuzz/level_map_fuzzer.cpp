@@ -23,6 +23,7 @@ namespace {
 
 using Codes = std::array<std::array<std::uint8_t, FieldRows>, FieldColumns>;
 
+// Aborts naming what broke and, unless -1, the cell concerned.
 void require(bool holds, const char* what, int x = -1, int y = -1) {
     if (!holds) {
         std::fprintf(stderr, "level_map_fuzzer: %s (cell %d, %d)\n", what, x, y);
