@@ -6,279 +6,121 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
-#include <gtest/gtest.h>
+#include <QMap>
+#include <gmock/gmock.h>
 #include <sstream>
 
 namespace {
 
-std::string traceOf(QStringList arguments, const std::string& keys = "") {
-    arguments.prepend("zarvo-sim");
-    arguments << "--trace";
+RunOptions parse(const QString& commandLine) {
+    return parseOptions(("zarvo-sim " + commandLine).split(' ', Qt::SkipEmptyParts));
+}
+
+// Each kind of line: its keys in alphabetical order, each followed by the type of its value (#
+// number, $ text, ? true or false, [ list, ~ null), and how it shows in the story of a run, with
+// %key standing for the key's value (for a list, its first: player 1's). A crash and an end
+// without a winner carry keys of their own.
+const QMap<QString, std::pair<QString, QString>> Kinds = {
+    {"match",
+     {"boundaries? computers# cycleCount# humans# level$ match# rule$ seed# type$",
+      "#%match %humans+%computers %rule [%level] wall %boundaries"}},
+    {"field", {"rows[ type$", ""}},
+    {"start", {"color# dir# human? slot# type$ x# y#", ""}},
+    {"key", {"key$ tick# type$", "%key@%tick"}},
+    {"move", {"dir# result$ slot# tick# type$ x# y#", ""}},
+    {"move crash", {"cell# dir# result$ slot# text$ tick# type$ x# y#", "%slot crashed at %x,%y"}},
+    {"end", {"text$ tick# type$ winner#", "won by %winner@%tick"}},
+    {"end open", {"reason$ text$ tick# type$ winner~", "%reason@%tick"}},
+    {"scores", {"deaths[ kills[ noScoresVisible? points[ type$", "points %points"}},
+};
+
+// A run's trace, how many lines of each kind it held and its story.
+using Played = std::tuple<std::string, QMap<QString, int>, QStringList>;
+
+// Plays a run and reads its trace back line by line, checking each line's keys, that the moves
+// of one step come in ascending slot order, and that each start cell shows its slot on the
+// field. The story ends with the number of moves.
+Played play(const QString& commandLine, const std::string& keys = "") {
     std::istringstream keyFile(keys);
-    const KeyScript script = KeyScript::parse(keyFile, "keys");
     std::ostringstream out;
-    JsonTrace trace(out);
-    Runner(parseOptions(arguments), script, trace).run();
-    return out.str();
-}
-
-// Every line of the trace as a JSON object; a line that is no JSON object fails the test.
-std::vector<QJsonObject> eventsOf(const std::string& trace) {
-    std::vector<QJsonObject> events;
+    JsonTrace report(out);
+    Runner(parse(commandLine + " --trace"), KeyScript::parse(keyFile, "keys"), report).run();
+    Played run{out.str(), {}, {}};
+    auto& [trace, kinds, told] = run;
     std::istringstream lines(trace);
-    for (std::string line; std::getline(lines, line);) {
-        QJsonParseError error;
-        const QJsonDocument document =
-            QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
-        EXPECT_EQ(error.error, QJsonParseError::NoError) << line;
-        EXPECT_TRUE(document.isObject()) << line;
-        events.push_back(document.object());
-    }
-    return events;
-}
-
-std::vector<QJsonObject> runEvents(const QStringList& arguments, const std::string& keys = "") {
-    return eventsOf(traceOf(arguments, keys));
-}
-
-std::vector<QJsonObject> ofType(const std::vector<QJsonObject>& events, const QString& type) {
-    std::vector<QJsonObject> found;
-    for (const QJsonObject& event : events) {
-        if (event["type"] == type) {
-            found.push_back(event);
+    QJsonArray field;
+    std::pair<int, int> lastMove;
+    for (std::string text; std::getline(lines, text);) {
+        const QJsonObject line = QJsonDocument::fromJson(text.c_str()).object();
+        const QString kind = line["type"].toString() + (line["result"] == "crash" ? " crash" : "") +
+                             (line["winner"].isNull() ? " open" : "");
+        ++kinds[kind];
+        auto [shape, story] = Kinds.value(kind, {"?", ""});
+        QStringList keysAndTypes;
+        for (auto value = line.begin(); value != line.end(); ++value) {
+            keysAndTypes << value.key() + "~?#$[{"[value->type() & 7];
+            const QJsonValue shown = value->isArray() ? value->toArray().first() : *value;
+            story.replace('%' + value.key(), shown.toVariant().toString());
         }
-    }
-    return found;
-}
-
-std::vector<QJsonObject> movesOf(const std::vector<QJsonObject>& events, int slot) {
-    std::vector<QJsonObject> found;
-    for (const QJsonObject& move : ofType(events, "move")) {
-        if (move["slot"].toInt() == slot) {
-            found.push_back(move);
+        EXPECT_EQ(keysAndTypes.join(' '), shape) << text;
+        told << story;
+        field = kind == "field" ? line["rows"].toArray() : field;
+        if (kind == "start") {
+            const QString cell = field[line["y"].toInt()].toString().mid(line["x"].toInt(), 1);
+            EXPECT_EQ(cell.toStdString(), std::to_string(line["slot"].toInt())) << text;
         }
+        const std::pair move(line["tick"].toInt(), line["slot"].toInt());
+        EXPECT_TRUE(line["type"] != "move" || move > lastMove)
+            << "slot order within a step: " << text;
+        lastMove = move;
     }
-    return found;
-}
-
-void expectFields(const QJsonObject& event, std::initializer_list<const char*> numbers,
-                  std::initializer_list<const char*> texts,
-                  std::initializer_list<const char*> flags = {}) {
-    for (const char* name : numbers) {
-        EXPECT_TRUE(event[name].isDouble())
-            << event["type"].toString().toStdString() << " " << name;
-    }
-    for (const char* name : texts) {
-        EXPECT_TRUE(event[name].isString())
-            << event["type"].toString().toStdString() << " " << name;
-    }
-    for (const char* name : flags) {
-        EXPECT_TRUE(event[name].isBool()) << event["type"].toString().toStdString() << " " << name;
-    }
-}
-
-void expectEightNumbers(const QJsonValue& value) {
-    ASSERT_TRUE(value.isArray());
-    EXPECT_EQ(value.toArray().size(), 8);
-    for (const auto& number : value.toArray()) {
-        EXPECT_TRUE(number.isDouble());
-    }
-}
-
-void expectWellFormed(const QJsonObject& event) {
-    const QString type = event["type"].toString();
-    if (type == "match") {
-        expectFields(event, {"match", "seed", "humans", "computers", "cycleCount"},
-                     {"rule", "level"}, {"boundaries"});
-    } else if (type == "field") {
-        const QJsonArray rows = event["rows"].toArray();
-        ASSERT_EQ(rows.size(), 47);
-        for (const auto& row : rows) {
-            const QString text = row.toString();
-            EXPECT_EQ(text.size(), 61);
-            EXPECT_TRUE(text.count(QRegularExpression("[^.1-8XC?]")) == 0) << text.toStdString();
-        }
-    } else if (type == "start") {
-        expectFields(event, {"slot", "x", "y", "dir", "color"}, {}, {"human"});
-    } else if (type == "key") {
-        expectFields(event, {"tick"}, {"key"});
-    } else if (type == "move") {
-        expectFields(event, {"tick", "slot", "dir", "x", "y"}, {"result"});
-        if (event["result"] == "crash") {
-            expectFields(event, {"cell"}, {"text"});
-        }
-    } else if (type == "end") {
-        expectFields(event, {"tick"}, {"text"});
-        if (event["winner"].isNull()) {
-            expectFields(event, {}, {"reason"});
-        } else {
-            EXPECT_TRUE(event["winner"].isDouble());
-        }
-    } else if (type == "scores") {
-        expectEightNumbers(event["points"]);
-        expectEightNumbers(event["kills"]);
-        expectEightNumbers(event["deaths"]);
-        EXPECT_TRUE(event["noScoresVisible"].isBool());
-    } else {
-        ADD_FAILURE() << "unknown type " << type.toStdString();
-    }
+    told.removeAll("");
+    told << QString::number(kinds["move"] + kinds["move crash"]) + " moves";
+    return run;
 }
 
 } // namespace
 
-// --- the trace ---
-
-TEST(RunnerTrace, TheSameSeedGivesTheSameTraceTwice) {
-    const QStringList arguments = {"--seed",  "99",     "--computers", "6",
-                                   "--level", "random", "--matches",   "3"};
-    const std::string keys = "1 4 Up\n2 10 Down\n";
-    const std::string first = traceOf(arguments, keys);
-    EXPECT_EQ(first, traceOf(arguments, keys));
-    EXPECT_NE(first,
-              traceOf({"--seed", "100", "--computers", "6", "--level", "random", "--matches", "3"},
-                      keys));
-}
-
-TEST(RunnerTrace, EveryLineIsAJsonObjectWithTheFieldsOfItsType) {
-    const std::string keys = "1 3 Up\n1 4 Pause\n1 6 Pause\n2 5 Stop\n3 2 NewGame\n";
-    const auto events =
-        runEvents({"--seed", "7", "--computers", "6", "--level", "6", "--matches", "5"}, keys);
-    ASSERT_FALSE(events.empty());
-    for (const QJsonObject& event : events) {
-        expectWellFormed(event);
+TEST(RunnerTrace, TellsTheSameStoryForTheSameSeedAsTheOptionsAndKeysAskFor) {
+    const char* const runs[][3] = {
+        {"--seed 3 --matches 2 --level random",
+         "# note\n\n 1 3 newgame # note\n2 4 up\n2 4 Stop\n2 5 Up",
+         "#1 1+1 free [random] wall true NewGame@3 replaced@3 "
+         "#2 1+1 free [random] wall true Up@4 Stop@4 stopped@4 points 0 10 moves"},
+        {"--seed 1 --humans 2 --computers 0", "1 3 Pause\n1 6 Pause\n",
+         "#1 2+0 free [] wall true Pause@3 Pause@6 1 crashed at 60,33 2 crashed at 60,25 "
+         "no cycle moved@64 points 0 120 moves"},
+        {"--seed 1 --rule deathmatch --humans 1 --computers 5 --wrap --max-ticks 30", "",
+         "#1 2+0 deathmatch [] wall false max ticks@30 points 0 60 moves"},
+        {"--seed 3 --computers 0 --matches 2 --level 3", "",
+         "#1 1+0 free [103] wall true won by 1@1 #2 1+0 free [103] wall true won by 1@1 "
+         "points 100 2 moves"},
+    };
+    QMap<QString, int> seen;
+    for (const auto& [commandLine, keys, expected] : runs) {
+        const auto [trace, kinds, story] = play(commandLine, keys);
+        EXPECT_EQ(story.join(' ').toStdString(), expected);
+        EXPECT_EQ(trace, std::get<0>(play(commandLine, keys))) << "the same seed, the same trace";
+        seen.insert(kinds);
     }
-    EXPECT_EQ(ofType(events, "match").size(), 5u);
-    EXPECT_EQ(ofType(events, "field").size(), 5u);
-    EXPECT_EQ(ofType(events, "end").size(), 5u);
-    EXPECT_EQ(ofType(events, "key").size(), 5u);
-    EXPECT_EQ(events.back()["type"], "scores");
-    EXPECT_EQ(ofType(events, "scores").size(), 1u);
+    EXPECT_EQ(seen.keys(), Kinds.keys()) << "every kind of line shows up";
+    EXPECT_NE(std::get<0>(play("--seed 1")), std::get<0>(play("--seed 2")));
 }
 
-TEST(RunnerTrace, TheFieldShowsTheLevelAndEachStartCellHoldsItsSlotNumber) {
-    const auto events = runEvents({"--seed", "7", "--computers", "6", "--level", "6"});
-    const QJsonArray rows = ofType(events, "field").front()["rows"].toArray();
-    EXPECT_EQ(rows[0].toString(), QString(61, 'X')) << "level 6 walls off its top row";
-    const auto starts = ofType(events, "start");
-    ASSERT_EQ(starts.size(), 7u) << "one human and six computers";
-    for (const QJsonObject& start : starts) {
-        const QString row = rows[start["y"].toInt()].toString();
-        EXPECT_EQ(row[start["x"].toInt()], QChar('0' + start["slot"].toInt()));
+TEST(RunnerOptions, ReachTheRunOrRejectABadCommandLineOrKeyFile) {
+    const RunOptions run = parse("--keys k --check --trace");
+    EXPECT_EQ(std::tuple(run.keysFile, run.check, run.trace), std::tuple("k", true, true));
+    for (const char* bad : {"--humans 0", "--humans 3", "--computers 7", "--computers -1",
+                            "--rule teams", "--level 0", "--level 7", "--level 1.5", "--seed -1",
+                            "--seed x", "--matches 0", "--max-ticks 0", "--seed", "--wrap=yes",
+                            "--speed 2", "stray", "--keys=", "--seed 18446744073709551616"}) {
+        EXPECT_THROW(parse(bad), UsageError) << bad;
     }
-}
-
-TEST(RunnerTrace, ACrashNamesTheCellItHitAndTheStatusLine) {
-    // Two humans side by side run into the right edge in the same tick.
-    const auto events = runEvents({"--seed", "1", "--humans", "2", "--computers", "0"});
-    const auto crash = movesOf(events, 1).back();
-    EXPECT_EQ(crash["result"], "crash");
-    EXPECT_EQ(crash["x"].toInt(), 60);
-    EXPECT_EQ(crash["cell"].toInt(), 1) << "a wall leaves the cycle on its own head cell";
-    EXPECT_EQ(crash["text"],
-              "Player 1 died by the blade of his own light cycle and is out of the match!");
-}
-
-// --- keys ---
-
-TEST(RunnerKeys, AnArrowKeyTurnsTheFirstHumanFromTheNextMoveOn) {
-    const auto events = runEvents({"--seed", "3", "--humans", "2", "--computers", "0"}, "1 3 Up\n");
-    const auto key = ofType(events, "key");
-    ASSERT_EQ(key.size(), 1u);
-    EXPECT_EQ(key[0]["tick"].toInt(), 3);
-    EXPECT_EQ(key[0]["key"], "Up");
-    const auto moves = movesOf(events, 1);
-    ASSERT_GE(moves.size(), 3u);
-    EXPECT_EQ(moves[1]["dir"].toInt(), 3);
-    EXPECT_EQ(moves[2]["tick"].toInt(), 3);
-    EXPECT_EQ(moves[2]["dir"].toInt(), 0);
-    EXPECT_EQ(moves[2]["x"], moves[1]["x"]);
-    EXPECT_EQ(moves[2]["y"].toInt(), moves[1]["y"].toInt() - 1);
-}
-
-TEST(RunnerKeys, LetterKeysTurnTheSecondHumanOnlyWhenTwoHumansPlay) {
-    const auto two = runEvents({"--seed", "3", "--humans", "2", "--computers", "0"}, "1 2 W\n");
-    EXPECT_EQ(movesOf(two, 2)[1]["dir"].toInt(), 0);
-    EXPECT_EQ(movesOf(two, 1)[1]["dir"].toInt(), 3) << "W leaves the first human alone";
-    const auto one = runEvents({"--seed", "3", "--computers", "1"}, "1 2 W\n");
-    EXPECT_EQ(movesOf(one, 1)[1]["dir"].toInt(), 3);
-}
-
-TEST(RunnerKeys, StepsPassWithoutMovesWhilePaused) {
-    const auto events =
-        runEvents({"--seed", "3", "--humans", "2", "--computers", "0"}, "1 3 Pause\n1 6 Pause\n");
-    std::vector<int> ticks;
-    for (const QJsonObject& move : movesOf(events, 1)) {
-        ticks.push_back(move["tick"].toInt());
+    for (const std::string bad :
+         {"1 2 Jump", "0 1 Up", "1 0 Up", "1 +2 Up", "1 2", "1 2 Up Down", "1 99999999999 Up"}) {
+        std::istringstream in("1 1 Up # the third line is bad\n\n" + bad);
+        EXPECT_THAT([&] { KeyScript::parse(in, "keys.txt"); },
+                    testing::ThrowsMessage<KeyScriptError>(testing::StartsWith("keys.txt:3: ")))
+            << bad;
     }
-    ASSERT_GE(ticks.size(), 4u);
-    EXPECT_EQ(std::vector<int>(ticks.begin(), ticks.begin() + 4), (std::vector<int>{1, 2, 6, 7}));
-}
-
-TEST(RunnerKeys, StopEndsTheMatchWithoutAWinner) {
-    const auto events = runEvents({"--seed", "3"}, "1 4 Stop\n1 5 Up\n");
-    const auto end = ofType(events, "end").front();
-    EXPECT_EQ(end["tick"].toInt(), 4);
-    EXPECT_TRUE(end["winner"].isNull());
-    EXPECT_EQ(end["reason"], "stopped");
-    EXPECT_EQ(end["text"], "The match has been terminated.");
-    EXPECT_EQ(ofType(events, "key").size(), 1u) << "keys after the end are never pressed";
-    EXPECT_EQ(movesOf(events, 1).size(), 3u);
-}
-
-TEST(RunnerKeys, NewGameReplacesTheMatchWithTheNextMatchNumber) {
-    const auto events = runEvents({"--seed", "3", "--matches", "2"}, "1 3 NewGame\n2 2 Stop\n");
-    const auto ends = ofType(events, "end");
-    ASSERT_EQ(ends.size(), 2u);
-    EXPECT_EQ(ends[0]["tick"].toInt(), 3);
-    EXPECT_EQ(ends[0]["reason"], "replaced");
-    EXPECT_EQ(ofType(events, "match")[1]["match"].toInt(), 2);
-    EXPECT_EQ(ends[1]["reason"], "stopped") << "the new match reads its own keys";
-}
-
-// --- outcomes and tallies ---
-
-TEST(RunnerOutcome, ASingleHumanWithoutComputersWinsOnTheFirstTick) {
-    const auto events = runEvents({"--seed", "3", "--computers", "0"});
-    const auto end = ofType(events, "end").front();
-    EXPECT_EQ(end["tick"].toInt(), 1);
-    EXPECT_EQ(end["winner"].toInt(), 1);
-    EXPECT_EQ(end["text"], "Game Over: Player 1 has won this match!");
-    EXPECT_EQ(ofType(events, "scores").front()["points"].toArray()[0].toInt(), 50);
-}
-
-TEST(RunnerOutcome, ComputerWinnerIsTheOnlyCycleMovedInTheLastTick) {
-    const auto events = runEvents({"--seed", "7", "--computers", "6", "--level", "6"});
-    const auto end = ofType(events, "end").front();
-    ASSERT_TRUE(end["winner"].isDouble());
-    const auto moves = ofType(events, "move");
-    EXPECT_EQ(moves.back()["tick"], end["tick"]);
-    EXPECT_EQ(moves.back()["slot"], end["winner"]);
-    EXPECT_NE(moves[moves.size() - 2]["tick"], end["tick"]);
-}
-
-TEST(RunnerOutcome, TheLastTwoCrashingTogetherEndsTheMatchWhenNoCycleMoves) {
-    const auto events = runEvents({"--seed", "1", "--humans", "2", "--computers", "0"});
-    const auto end = ofType(events, "end").front();
-    EXPECT_TRUE(end["winner"].isNull());
-    EXPECT_EQ(end["reason"], "no cycle moved");
-    EXPECT_EQ(end["tick"].toInt(), 61) << "both crash into the edge on tick 60";
-}
-
-TEST(RunnerOutcome, MaxTicksGivesUpAMatchStillRunning) {
-    const auto events = runEvents(
-        {"--seed", "1", "--humans", "2", "--computers", "0", "--wrap", "--max-ticks", "30"});
-    const auto end = ofType(events, "end").front();
-    EXPECT_TRUE(end["winner"].isNull());
-    EXPECT_EQ(end["reason"], "max ticks");
-    EXPECT_EQ(end["tick"].toInt(), 30);
-    EXPECT_EQ(ofType(events, "move").size(), 60u);
-}
-
-TEST(RunnerOutcome, TalliesCarryOverFromMatchToMatch) {
-    const auto events = runEvents({"--seed", "3", "--computers", "0", "--matches", "3"});
-    EXPECT_EQ(ofType(events, "end").size(), 3u);
-    const auto scores = ofType(events, "scores").front();
-    EXPECT_EQ(scores["points"].toArray()[0].toInt(), 150);
-    EXPECT_FALSE(scores["noScoresVisible"].toBool());
 }

@@ -15,73 +15,42 @@ total=${3:-10000}
 mkdir -p "$work"
 
 settings=()
-for level in empty random 1 2 3 4 5 6; do
-    for edge in "" "--wrap"; do
-        for humans in 1 2; do
-            for computers in 0 1 2 3 4 5 6; do
-                settings+=("--rule free --humans $humans --computers $computers --level $level $edge")
-            done
-        done
-        settings+=("--rule deathmatch --level $level $edge")
+for level in empty random {1..6}; do
+    for players in --humans\ {1,2}\ --computers\ {0..6} "--rule deathmatch"; do
+        settings+=("$players --level $level" "$players --level $level --wrap")
     done
 done
 
-# write_keys SEED MATCHES FILE: for each match, over its first 300 steps, a turn for player 1 and
-# one for player 2 about every eighth step, now and then a pause of up to ten steps, and in about
-# one match in ten a Stop or a NewGame. The generator is spelled out (the minimal standard one),
-# so every awk draws the same keys.
-write_keys() {
-    awk -v seed="$1" -v matches="$2" '
-        function draw(n) {
-            state = (state * 16807) % 2147483647
-            return int(state / 2147483647 * n)
-        }
+for i in "${!settings[@]}"; do
+    matches=$((total / ${#settings[@]} + (i < total % ${#settings[@]})))
+    ((matches > 0)) || continue
+    seed=$((i + 1)) keys="$work/keys-$seed.txt"
+    # The keys: for each match, over its first 300 steps, a turn for player 1 and one for player
+    # 2 about every eighth step, in one match in ten a pause of up to ten steps, and in one in ten
+    # a Stop or a NewGame. The generator is spelled out (the minimal standard one), so every awk
+    # draws the same keys.
+    awk -v seed="$seed" -v matches="$matches" '
+        function draw(n) { state = state * 16807 % 2147483647; return int(state / 2147483647 * n) }
         BEGIN {
             state = seed % 2147483646 + 1
-            split("Up Down Left Right", arrows, " ")
-            split("W A S D", letters, " ")
+            split("Up Down Left Right", arrows); split("W A S D", letters)
             for (m = 1; m <= matches; ++m) {
+                pause = draw(10) == 0 ? 1 + draw(300) : 0
                 for (t = 1; t <= 300; ++t) {
                     if (draw(8) == 0) print m, t, arrows[draw(4) + 1]
                     if (draw(8) == 0) print m, t, letters[draw(4) + 1]
+                    if (t == pause) { print m, t, "Pause"; print m, t + 1 + draw(10), "Pause" }
                 }
-                if (draw(10) == 0) {
-                    t = 1 + draw(300)
-                    print m, t, "Pause"
-                    print m, t + 1 + draw(10), "Pause"
-                }
-                ending = draw(20)
-                if (ending == 0) print m, 1 + draw(300), "Stop"
-                if (ending == 1) print m, 1 + draw(300), "NewGame"
+                if ((ending = draw(20)) < 2) print m, 1 + draw(300), ending ? "NewGame" : "Stop"
             }
-        }' >"$3"
-}
-
-count=${#settings[@]}
-played=0
-for i in "${!settings[@]}"; do
-    matches=$((total / count + (i < total % count ? 1 : 0)))
-    if ((matches == 0)); then
-        continue
-    fi
-    seed=$((i + 1))
-    keys="$work/keys-$seed.txt"
-    write_keys "$seed" "$matches" "$keys"
+        }' >"$keys"
     # shellcheck disable=SC2206 # each setting is a list of words
     command=("$sim" --check --seed "$seed" --matches "$matches" --keys "$keys" ${settings[$i]})
-    if ! output=$("${command[@]}"); then
-        echo "soak: FAILED, replay with: ${command[*]}" >&2
+    if ! output=$("${command[@]}") || [[ $(grep -c '^Match ' <<<"$output") != "$matches" ]]; then
+        echo "soak: FAILED (a check or a match report missing), replay with: ${command[*]}" >&2
         exit 1
     fi
-    reported=$(grep -c '^Match ' <<<"$output" || true)
-    if ((reported != matches)); then
-        echo "soak: $reported of $matches matches reported by: ${command[*]}" >&2
-        exit 1
-    fi
-    played=$((played + matches))
 done
 
-if [[ -z ${2:-} ]]; then
-    rm -r "$work"
-fi
-echo "soak: $played matches in $count settings passed every check"
+[[ -n ${2:-} ]] || rm -r "$work"
+echo "soak: $total matches in ${#settings[@]} settings passed every check"
