@@ -41,14 +41,13 @@ class MainWindowTest : public QObject {
         const auto window = startedWindow();
         QVERIFY(window);
         const MainLayout& controls = window->controls();
-        QCOMPARE(window->centralWidget()->size(), QSize(626, 512));
-        QCOMPARE(controls.picField->geometry(), QRect(8, 12, 610, 472));
-        QCOMPARE(controls.Frame1->geometry(), QRect(1, 492, 626, 19));
+        const QRect outer = window->frameGeometry(); // the splash: centred on it, 40 px up
+        QCOMPARE(QList({window->centralWidget()->rect(), controls.picField->geometry(),
+                        controls.Frame1->geometry(), controls.picSplash->geometry()}),
+                 QList({QRect(0, 0, 626, 512), QRect(8, 12, 610, 472), QRect(1, 492, 626, 19),
+                        QRect(outer.width() / 2 - 152, outer.height() / 2 - 192, 304, 304)}));
         QCOMPARE(controls.lblStatus->pos(), QPoint(6, 3));
         QCOMPARE(controls.lblStatus->text(), QStringLiteral("Welcome to Zarvo Cycles!"));
-        const QRect outer = window->frameGeometry();
-        QCOMPARE(controls.picSplash->geometry(),
-                 QRect(outer.width() / 2 - 152, outer.height() / 2 - 192, 304, 304));
         QCOMPARE(window->windowTitle(), QStringLiteral("Zarvo Cycles 0.5"));
         QCOMPARE(QApplication::focusWidget(), controls.picField);
 
@@ -142,10 +141,10 @@ class MainWindowTest : public QObject {
         m.mnuAbout->trigger();
         QCOMPARE(seen.size(), 12); // title, icon, buttons and nine lines joined by CR LF
         QCOMPARE(seen.join('|').count('\n'), 0);
-        QCOMPARE(seen.mid(0, 6), QStringList({"About Zarvo Cycles", "0", "1",
-                                              "Thank you for viewing the credits.", "",
-                                              "Thanks goes out to all the beta testers who've "
-                                              "helped make this game possible."}));
+        QCOMPARE(seen.mid(0, 5), QStringList({"About Zarvo Cycles", "0", "1",
+                                              "Thank you for viewing the credits.", ""}));
+        QCOMPARE(seen.value(5), QStringLiteral("Thanks goes out to all the beta testers who've "
+                                               "helped make this game possible."));
     }
 };
 
