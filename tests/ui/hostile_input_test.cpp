@@ -70,7 +70,8 @@ class HostileInputTest : public QObject {
 
   private slots:
     void random_actions_keep_settings_check_marks_and_match_menus_in_agreement() {
-        const std::uint64_t seed = qEnvironmentVariable("ZARVO_HOSTILE_SEED", "1905").toULongLong();
+        // The default seed's run also presses arrows before its first match.
+        const std::uint64_t seed = qEnvironmentVariable("ZARVO_HOSTILE_SEED", "12").toULongLong();
         const int actions = qEnvironmentVariable("ZARVO_HOSTILE_ACTIONS", "20000").toInt();
         qInfo("%d random actions from seed %llu", actions, qulonglong(seed));
         const auto window = startedWindow(seed);
