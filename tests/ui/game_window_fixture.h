@@ -1,6 +1,5 @@
 #pragma once
 
-#include "arena/tiles.h"
 #include "art_resources.h"
 #include "ui/arena_view.h"
 #include "ui/frmMain.h"
@@ -12,31 +11,27 @@
 inline constexpr std::uint64_t FixedSeed = 1905;
 
 // A game window shown and active, as the program starts it, with the arena holding the focus.
-inline std::unique_ptr<frmMain> startedWindow() {
-    auto window = std::make_unique<frmMain>(FixedSeed);
+inline std::unique_ptr<frmMain> startedWindow(std::uint64_t seed = FixedSeed) {
+    auto window = std::make_unique<frmMain>(seed);
     window->show();
     window->activateWindow();
     window->controls().picField->setFocus();
     return QTest::qWaitForWindowActive(window.get()) ? std::move(window) : nullptr;
 }
 
-// A key press and release through the window system, as a person's would arrive.
-template <typename K>
-void press(frmMain& window, K key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(window.windowHandle(), key, modifiers);
+// A key ("Up", "Shift+S", "Ctrl+N") pressed and let go through the window system; with
+// `autoRepeated` its press comes as if the key were held down.
+inline void press(frmMain& window, const QString& key, bool autoRepeated = false) {
+    const QKeyCombination combination = QKeySequence(key)[0];
+    for (const bool down : {true, false}) {
+        QTest::simulateEvent(window.windowHandle(), down, combination.key(),
+                             combination.keyboardModifiers(), {}, down && autoRepeated);
+    }
 }
 
-// Does cell (x, y) of the arena show exactly tile (sx, sy) of the embedded sprite sheet?
+// Does cell (x, y) of the arena show exactly the 10 x 10 tile at (sx, sy) of the sprite sheet?
 inline bool cellShowsTile(const ArenaView& arena, int x, int y, int sx, int sy) {
-    static const QImage sheet(ArtResources::SpriteSheet);
-    for (int row = 0; row < Tile::Size; ++row) {
-        for (int column = 0; column < Tile::Size; ++column) {
-            const QPoint cell(x * Tile::Size + column, y * Tile::Size + row);
-            if (arena.image().pixelColor(cell).rgb() !=
-                sheet.pixelColor(sx + column, sy + row).rgb()) {
-                return false;
-            }
-        }
-    }
-    return true;
+    static const QImage sheet =
+        QImage(ArtResources::SpriteSheet).convertToFormat(QImage::Format_RGB32);
+    return arena.image().copy(x * 10, y * 10, 10, 10) == sheet.copy(sx, sy, 10, 10);
 }
