@@ -10,6 +10,9 @@ using Clock = std::chrono::steady_clock;
 
 // How often a missing or lost server is looked for again, at the most; only a cue looks.
 constexpr auto RetryAfter = std::chrono::seconds(1);
+// A server that has not answered by then is given up and looked for afresh: one that was
+// starting, or stopped, when it was asked may never answer that connection.
+constexpr auto AnswerWithin = std::chrono::seconds(2);
 // A cue still waiting when a slow server at last answers is dropped once it is this old: it
 // would no longer go with what happens on the screen.
 constexpr auto StaleAfter = std::chrono::milliseconds(300);
@@ -109,14 +112,14 @@ void PulseCueOutput::play(std::shared_ptr<const Cue> cue) {
     const bool sounding = Clock::now() < soundingUntil_;
     soundingUntil_ = Clock::now() + durationOf(format, cue->samples.size()) + SinkLatency;
     source_.start(std::move(cue));
-    if (context_ == nullptr || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context_))) {
-        if (Clock::now() - lastConnect_ >= RetryAfter) {
+    const pa_context_state_t state =
+        context_ != nullptr ? pa_context_get_state(context_) : PA_CONTEXT_FAILED;
+    if (state != PA_CONTEXT_READY) {
+        const auto waited = Clock::now() - lastConnect_;
+        if (PA_CONTEXT_IS_GOOD(state) ? waited >= AnswerWithin : waited >= RetryAfter) {
             disconnect();
             connect();
         }
-        return;
-    }
-    if (pa_context_get_state(context_) != PA_CONTEXT_READY) {
         return; // the stream opens once the server has answered
     }
     if (stream_ != nullptr &&
