@@ -80,13 +80,16 @@ std::unique_ptr<CueOutput> openCueOutput(CueSource& source) {
 
 PulseCueOutput::PulseCueOutput(CueSource& source) : source_(source) {
     loop_ = pa_threaded_mainloop_new();
-    if (loop_ != nullptr && pa_threaded_mainloop_start(loop_) < 0) {
+    if (loop_ == nullptr) {
+        return;
+    }
+    // Before its thread runs, the loop needs no lock: the game's thread never waits for that
+    // thread to be scheduled.
+    connect();
+    if (pa_threaded_mainloop_start(loop_) < 0) {
+        disconnect();
         pa_threaded_mainloop_free(loop_);
         loop_ = nullptr;
-    }
-    if (loop_ != nullptr) {
-        const LoopLock lock(loop_);
-        connect();
     }
 }
 

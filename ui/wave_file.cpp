@@ -26,8 +26,8 @@ std::optional<Cue> readWaveFile(const QString& path) {
     }
     QWaveDecoder decoder(&file);
     // On a file, the decoder reads the header while it opens.
-    if (!decoder.open(QIODevice::ReadOnly) || !decoder.audioFormat().isValid() ||
-        decoder.size() <= 0) {
+    if (!decoder.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ||
+        !decoder.audioFormat().isValid() || decoder.size() <= 0) {
         return std::nullopt;
     }
     Cue cue{decoder.audioFormat(), decoder.read(decoder.size())};
