@@ -128,11 +128,7 @@ class Recorder:
         self.thread = threading.Thread(target=self._read, daemon=True)
         self.thread.start()
         wait_until("parec recording", lambda: self.origin is not None)
-        # The null sink passes each block to its monitor as it renders it, up to its configured
-        # latency before it plays it: the earliest arrivals are early by that much.
-        sinks = subprocess.run(["pactl", "list", "sinks"], env=env, capture_output=True,
-                               text=True).stdout
-        self.ahead_ns = 1000 * int(sinks.split("configured ")[1].split()[0])
+        self.env = env
 
     def _read(self):
         while True:
@@ -145,6 +141,12 @@ class Recorder:
             self.origin = start if self.origin is None else min(self.origin, start)
 
     def stop(self):
+        # The null sink passes each block to its monitor as it renders it, up to its configured
+        # latency (the least any of its streams asks for) before it plays it: the earliest
+        # arrivals are early by that much.
+        sinks = subprocess.run(["pactl", "list", "sinks"], env=self.env, capture_output=True,
+                               text=True).stdout
+        self.ahead_ns = 1000 * int(sinks.split("configured ")[1].split()[0])
         self.processes.stop(self.parec)
         self.thread.join(5)
         return bytes(self.data[: len(self.data) // 2 * 2]), self.origin + self.ahead_ns
