@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,15 +46,6 @@ QProcessEnvironment offscreen() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return environment;
-}
-
-const QSoundEffect* effectFor(const frmMain& window, const QString& cue) {
-    for (const QSoundEffect* effect : window.sounds().findChildren<QSoundEffect*>()) {
-        if (effect->source().fileName() == cue) {
-            return effect;
-        }
-    }
-    return nullptr;
 }
 
 QList<QWidget*> visibleWindows() {
@@ -133,8 +123,7 @@ class PlayInThisFolder : public QObject {
     Q_OBJECT
 
   private slots:
-    void matches_play_to_the_end_with_no_dialog_and_only_broken_sounds_silent() {
-        const QString silent = qEnvironmentVariable(SilentCuesVariable);
+    void matches_play_to_the_end_with_no_dialog() {
         frmMain window(5);
         window.show();
         window.activateWindow();
@@ -156,18 +145,6 @@ class PlayInThisFolder : public QObject {
         }
         const ScoreTable& tallies = window.scoreWindow().tallies();
         QCOMPARE(tallies.points(1) + tallies.points(3), 4 * 50);
-
-        for (const QString& cue : Cues) {
-            const QSoundEffect* effect = effectFor(window, cue);
-            if (silent == QStringLiteral("*") || silent == cue) {
-                QVERIFY2(effect == nullptr, qPrintable(cue));
-                continue;
-            }
-            QVERIFY2(effect != nullptr, qPrintable(cue));
-            QCOMPARE(effect->source().toLocalFile(),
-                     QCoreApplication::applicationDirPath() + QStringLiteral("/sounds/") + cue);
-            QTRY_VERIFY2(effect->isLoaded(), qPrintable(cue));
-        }
     }
 };
 
