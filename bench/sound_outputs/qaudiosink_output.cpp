@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int BufferMilliseconds = 100;
+constexpr qint64 BufferMicroseconds = 100'000;
 
 // The source as the sink reads it. After a cue it gives one buffer of silence, so that the
 // sink's server stream, which waits for a full buffer after running dry, plays a short cue too.
@@ -52,10 +52,10 @@ class QAudioSinkOutput final : public CueOutput {
         if (sink_ == nullptr || sink_->format() != format ||
             sink_->state() == QAudio::StoppedState) {
             sink_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), format);
-            sink_->setBufferSize(format.bytesForDuration(BufferMilliseconds * 1000));
+            sink_->setBufferSize(format.bytesForDuration(BufferMicroseconds));
             sink_->start(&device_);
         }
-        device_.restart(format.bytesForDuration(BufferMilliseconds * 1000));
+        device_.restart(format.bytesForDuration(BufferMicroseconds));
     }
 
     void stop() override { source_.stop(); }

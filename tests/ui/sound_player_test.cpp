@@ -32,8 +32,8 @@ static QString write(const QTemporaryDir& folder, const QString& name, const QBy
 // The next samples, at most `count`, that the sound output would play.
 static Samples heard(SoundPlayer& player, int count) {
     Samples samples(count);
-    samples.resize(
-        qsizetype(player.source().read(reinterpret_cast<char*>(samples.data()), 2 * count) / 2));
+    samples.resize(qsizetype(
+        player.source().read(reinterpret_cast<char*>(samples.data()), sizeof(qint16) * count) / 2));
     return samples;
 }
 
