@@ -23,30 +23,31 @@ constexpr pa_usec_t BufferMicroseconds = 500'000;
 // A cue may still sound this long after its last sample was handed over.
 constexpr auto SinkLatency = std::chrono::milliseconds(100);
 
-std::optional<pa_sample_spec> sampleSpecOf(const QAudioFormat& format) {
-    pa_sample_spec spec{};
+std::optional<pa_sample_spec> pulseFormatOf(const QAudioFormat& format) {
+    pa_sample_spec layout{};
     switch (format.sampleFormat()) {
     case QAudioFormat::UInt8:
-        spec.format = PA_SAMPLE_U8;
+        layout.format = PA_SAMPLE_U8;
         break;
     case QAudioFormat::Int16:
-        spec.format = PA_SAMPLE_S16LE;
+        layout.format = PA_SAMPLE_S16LE;
         break;
     case QAudioFormat::Int32:
-        spec.format = PA_SAMPLE_S32LE;
+        layout.format = PA_SAMPLE_S32LE;
         break;
     case QAudioFormat::Float:
-        spec.format = PA_SAMPLE_FLOAT32LE;
+        layout.format = PA_SAMPLE_FLOAT32LE;
         break;
     default:
         return std::nullopt;
     }
-    spec.rate = static_cast<std::uint32_t>(format.sampleRate());
-    spec.channels = static_cast<std::uint8_t>(format.channelCount());
-    if (format.channelCount() > static_cast<int>(PA_CHANNELS_MAX) || !pa_sample_spec_valid(&spec)) {
+    layout.rate = static_cast<std::uint32_t>(format.sampleRate());
+    layout.channels = static_cast<std::uint8_t>(format.channelCount());
+    if (format.channelCount() > static_cast<int>(PA_CHANNELS_MAX) ||
+        !pa_sample_spec_valid(&layout)) {
         return std::nullopt;
     }
-    return spec;
+    return layout;
 }
 
 Clock::duration durationOf(const QAudioFormat& format, qsizetype bytes) {
@@ -206,16 +207,16 @@ void PulseCueOutput::disconnect() {
 
 void PulseCueOutput::openStream() {
     const QAudioFormat format = source_.format();
-    const std::optional<pa_sample_spec> spec = sampleSpecOf(format);
-    if (!spec) {
+    const std::optional<pa_sample_spec> layout = pulseFormatOf(format);
+    if (!layout) {
         source_.stop();
         return;
     }
     pa_channel_map channels;
-    pa_channel_map_init_extend(&channels, spec->channels, PA_CHANNEL_MAP_WAVEEX);
+    pa_channel_map_init_extend(&channels, layout->channels, PA_CHANNEL_MAP_WAVEEX);
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    stream_ = pa_stream_new_with_proplist(context_, "Sound cues", &*spec, &channels, properties);
+    stream_ = pa_stream_new_with_proplist(context_, "Sound cues", &*layout, &channels, properties);
     pa_proplist_free(properties);
     if (stream_ == nullptr) {
         return;
@@ -225,9 +226,9 @@ void PulseCueOutput::openStream() {
     pa_stream_set_write_callback(stream_, onWritable, this);
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<std::uint32_t>(-1);
-    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(BufferMicroseconds, &*spec));
+    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(BufferMicroseconds, &*layout));
     // Any sound at all starts playing: a cue shorter than the buffer must not wait to fill it.
-    buffer.prebuf = static_cast<std::uint32_t>(pa_frame_size(&*spec));
+    buffer.prebuf = static_cast<std::uint32_t>(pa_frame_size(&*layout));
     // Left to the server: asked to request in half buffers, it set its sink's latency to half a
     // millisecond and spent a sixth of a core rendering it.
     buffer.minreq = static_cast<std::uint32_t>(-1);
