@@ -1,8 +1,9 @@
 // Times SoundPlayer::PlaySoundFile for the game's five cues in the order a match first uses them,
-// in a fresh process, a tick's length apart: the first call of each cue (it creates the cue's
-// sound effect, which reads the file in the background), then five more, which find the file
-// read and start the sound at once. Prints one line a cue: name, first call, median and longest
-// of the later calls, in milliseconds.
+// in a fresh process, a tick's length apart: the first call of each cue (it decodes the file;
+// the first cue with sound in it also opens the sound output, which asks for the server without
+// waiting for it), then five more, which find the cue decoded. Prints one line a cue: name,
+// first call, median and longest of the later calls, in milliseconds. bench/run-process runs it
+// with a sound server, without one and with one that does not answer.
 #include "ui/sound_player.h"
 
 #include <QCoreApplication>

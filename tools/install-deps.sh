@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev libpulse-dev
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 if [[ "${1:-}" == "--tests" ]]; then

@@ -1,37 +1,36 @@
 #include "ui/sound_player.h"
 
-#include "ui/wave_file.h"
-
-#include <QSoundEffect>
-#include <QUrl>
+#include "ui/cue_output.h"
 
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
+SoundPlayer::~SoundPlayer() = default;
+
 void SoundPlayer::PlaySoundFile(const QString& path) {
-    QSoundEffect* effect = effectFor(path);
-    // Two effects playing at once would be mixed; play() restarts an effect already playing.
-    if (current_ != nullptr && current_ != effect) {
-        current_->stop();
+    std::shared_ptr<const Cue> cue = cueFor(path);
+    if (cue == nullptr || cue->samples.isEmpty()) {
+        // Silence, or a file that cannot be played, still cuts off what plays.
+        if (output_ != nullptr) {
+            output_->stop();
+        }
+        return;
     }
-    current_ = effect;
-    // An effect still loading starts once its file is read; without an audio device it is silent.
-    if (effect != nullptr) {
-        effect->play();
+    if (output_ == nullptr) {
+        output_ = openCueOutput(source_);
     }
+    output_->play(std::move(cue));
 }
 
-// A truncated file would never finish loading, and an effect left loading makes the destruction
-// of every effect wait for it forever; so only complete files are handed to an effect. A file
-// found unplayable is checked again at its next cue.
-QSoundEffect* SoundPlayer::effectFor(const QString& path) {
-    if (QSoundEffect* effect = effects_.value(path)) {
-        return effect;
+// A file found unplayable is read again at its next cue: it may have been put right since.
+std::shared_ptr<const Cue> SoundPlayer::cueFor(const QString& path) {
+    if (std::shared_ptr<const Cue> cue = cues_.value(path)) {
+        return cue;
     }
-    if (!isCompleteWaveFile(path)) {
+    std::optional<Cue> read = readWaveFile(path);
+    if (!read) {
         return nullptr;
     }
-    auto* effect = new QSoundEffect(this);
-    effect->setSource(QUrl::fromLocalFile(path));
-    effects_.insert(path, effect);
-    return effect;
+    auto cue = std::make_shared<const Cue>(std::move(*read));
+    cues_.insert(path, cue);
+    return cue;
 }

@@ -1,25 +1,33 @@
 #pragma once
 
+#include "ui/cue_source.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <memory>
 
-class QSoundEffect;
+class CueOutput;
 
 // Plays WAV files without waiting; a new sound cuts off the one playing. A missing, empty or
-// corrupt file, or no audio device at all, is silent.
+// corrupt file, or no sound server at all, is silent. Each file is decoded once; the sound
+// output is opened at the first sound there is to play, and stays open for the whole run.
 class SoundPlayer : public QObject {
     Q_OBJECT
 
   public:
     explicit SoundPlayer(QObject* parent = nullptr);
+    ~SoundPlayer() override;
 
     void PlaySoundFile(const QString& path);
 
-  private:
-    QSoundEffect* effectFor(const QString& path);
+    // What the output plays, as it reads it.
+    CueSource& source() { return source_; }
 
-    // One effect per playable file, so that each file is read once per run.
-    QHash<QString, QSoundEffect*> effects_;
-    QSoundEffect* current_ = nullptr;
+  private:
+    std::shared_ptr<const Cue> cueFor(const QString& path);
+
+    QHash<QString, std::shared_ptr<const Cue>> cues_;
+    CueSource source_;
+    std::unique_ptr<CueOutput> output_;
 };

@@ -1,120 +1,105 @@
+#include "ui/sound_files_root.h"
 #include "ui/sound_player.h"
 
-#include <QApplication>
-#include <QDataStream>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QRandomGenerator>
-#include <QSoundEffect>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+using Samples = QList<qint16>;
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray randomBytes(int count) {
-    QByteArray bytes(count, '\0');
-    for (char& byte : bytes) {
-        byte = static_cast<char>(QRandomGenerator::global()->bounded(256));
+// A 16-bit mono 8 kHz WAV file of 50 samples counting up from `first`: they tell every cue,
+// and every place in it, apart.
+static QByteArray countingWave(qint16 first) {
+    QByteArray wave = QByteArray::fromHex("52494646880000005741564566"
+                                          "6d74201000000001000100401f0000803e00000200100064617461"
+                                          "64000000");
+    for (qint16 sample = first; sample < first + 50; ++sample) {
+        wave.append(reinterpret_cast<const char*>(&sample), sizeof sample);
     }
-    return bytes;
+    return wave;
 }
 
-// Half a second of 16-bit mono PCM silence.
-QByteArray silentWave() {
-    const quint32 dataBytes = 22050 * 2 / 2;
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + dataBytes);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(22050) << quint32(44100) << quint16(2)
-        << quint16(16);
-    out.writeRawData("data", 4);
-    out << dataBytes;
-    return bytes + QByteArray(dataBytes, '\0');
-}
-
-QSoundEffect* effectOf(const SoundPlayer& player, const QString& path) {
-    for (QSoundEffect* effect : player.findChildren<QSoundEffect*>()) {
-        if (effect->source() == QUrl::fromLocalFile(path)) {
-            return effect;
-        }
+// Writes nothing, not even the folder, for a null `bytes`.
+static QString write(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes) {
+    QFile file(folder.filePath(name));
+    if (!bytes.isNull() && QDir().mkpath(QFileInfo(file).path()) &&
+        file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
     }
-    return nullptr;
+    return file.fileName();
 }
 
-} // namespace
+// The next samples, at most `count`, that the sound output would play.
+static Samples heard(SoundPlayer& player, int count) {
+    Samples samples(count);
+    samples.resize(qsizetype(
+        player.source().read(reinterpret_cast<char*>(samples.data()), sizeof(qint16) * count) / 2));
+    return samples;
+}
+
+static uint threads() {
+    return QDir(QStringLiteral("/proc/self/task")).count();
+}
 
 class SoundPlayerTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void unplayableFilesReturnAtOnceSilentlyAndWithoutADialog_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("missing sounds folder") << "sounds/hum.wav" << QByteArray();
-        QTest::newRow("empty file") << "hum.wav" << QByteArray("");
-        QTest::newRow("random bytes") << "hum.wav" << randomBytes(8192);
-        QTest::newRow("header only") << "hum.wav" << silentWave().left(44);
-        QTest::newRow("cut off halfway") << "hum.wav" << silentWave().left(11000);
-        QTest::newRow("wave header over garbage")
-            << "hum.wav"
-            << QByteArray("RIFF\xff\xff\xff\x7fWAVEfmt \x10\0\0\0", 20) + randomBytes(64);
-    }
+    // Whatever sound server the machine has, these tests play nothing through it.
+    void initTestCase() { qputenv("PULSE_SERVER", "unix:/nonexistent/zarvo-test"); }
 
-    // The player is destroyed at the end with a playable effect in it: an unplayable file must
-    // not leave anything that keeps that from finishing.
-    void unplayableFilesReturnAtOnceSilentlyAndWithoutADialog() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, content);
+    void aNewCueCutsOffThePlayingOneAndEveryCueStartsFromItsFirstSample() {
         QTemporaryDir folder;
-        const QString path = folder.filePath(name);
-        if (!name.contains('/')) {
-            writeFile(path, content);
+        const QString hum = write(folder, QStringLiteral("hum.wav"), countingWave(1000));
+        const QString turn = write(folder, QStringLiteral("turn2.wav"), countingWave(-3000));
+        const uint before = threads();
+        SoundPlayer player;
+        QCOMPARE(threads(), before); // the sound output opens at the first cue, not before
+        player.PlaySoundFile(hum);
+        QVERIFY(threads() > before);
+        QCOMPARE(heard(player, 3), (Samples{1000, 1001, 1002}));
+        for (int again = 0; again < 2; ++again) {
+            player.PlaySoundFile(turn);
+            QCOMPARE(heard(player, 2), (Samples{-3000, -2999}));
         }
-        const QString playable = folder.filePath("turn2.wav");
-        writeFile(playable, silentWave());
-
-        SoundPlayer player;
-        QElapsedTimer clock;
-        clock.start();
-        player.PlaySoundFile(path);
-        player.PlaySoundFile(playable);
-        player.PlaySoundFile(path);
-        QVERIFY(clock.elapsed() < 200);
-
-        QTest::qWait(300);
-        QVERIFY(QApplication::activeModalWidget() == nullptr);
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
-        QVERIFY(!effectOf(player, playable)->isPlaying());
+        player.PlaySoundFile(hum);
+        QCOMPARE(heard(player, 80).size(), 50);
+        QCOMPARE(heard(player, 1), Samples());
     }
 
-    // Without an audio device an effect still reports that it plays, which is enough to see
-    // that a cue stops the one before it.
-    void aNewCueStopsTheOnePlaying() {
-        QTemporaryDir folder;
-        const QString hum = folder.filePath("hum.wav");
-        const QString turn = folder.filePath("turn2.wav");
-        writeFile(hum, silentWave());
-        writeFile(turn, silentWave());
-        SoundPlayer player;
+    void anUnplayableFileIsSilentAndCutsOffThePlayingCue() {
+        const std::pair<const char*, QByteArray> files[] = {
+            {"sounds/hum.wav", QByteArray()}, // the sounds folder missing
+            {"hum.wav", ""},
+            {"hum.wav", QByteArray(8192, '\x5a')},
+            {"hum.wav", countingWave(1).left(44)},                          // the header only
+            {"hum.wav", countingWave(1).left(94)},                          // cut off halfway
+            {"hum.wav", countingWave(1).left(20) + QByteArray(60, '\xa5')}, // garbage after RIFF
+        };
+        for (const auto& [name, content] : files) {
+            QTemporaryDir folder;
+            const QString broken = write(folder, QString::fromLatin1(name), content);
+            SoundPlayer player;
+            player.PlaySoundFile(write(folder, QStringLiteral("turn2.wav"), countingWave(7)));
+            QCOMPARE(heard(player, 1), Samples{7});
+            player.PlaySoundFile(broken);
+            QCOMPARE(heard(player, 1), Samples());
+        }
+    }
 
-        player.PlaySoundFile(hum);
-        QTRY_VERIFY(effectOf(player, hum)->isLoaded());
-        QVERIFY(effectOf(player, hum)->isPlaying());
-        player.PlaySoundFile(turn);
-        QVERIFY(!effectOf(player, hum)->isPlaying());
-        QTRY_VERIFY(effectOf(player, turn)->isPlaying());
-        player.PlaySoundFile(hum);
-        QVERIFY(!effectOf(player, turn)->isPlaying());
-        QCOMPARE(player.findChildren<QSoundEffect*>().size(), 2);
+    void theSoundsFolderIsBesideABuildElseInTheInstalledDataFolder() {
+        const std::pair<QStringList, QString> layouts[] = {
+            {{"bin/sounds/hum.wav", "share/zarvo-cycles/sounds/hum.wav"}, "bin"},
+            {{"bin/zarvo-cycles", "share/zarvo-cycles/sounds/hum.wav"}, "share/zarvo-cycles"},
+            {{"bin/sounds"}, "share/zarvo-cycles"}, // a file is not the folder
+        };
+        for (const auto& [files, root] : layouts) {
+            QTemporaryDir prefix;
+            for (const QString& file : files) {
+                write(prefix, file, "");
+            }
+            QCOMPARE(soundFilesRoot(prefix.filePath(QStringLiteral("bin"))), prefix.filePath(root));
+        }
     }
 };
 
