@@ -12,10 +12,12 @@ if(NOT ZARVO_SHLIBDEPS)
 endif()
 
 # The changelog's latest entry is the release being packed.
-file(STRINGS ${CPACK_ZARVO_CHANGELOG} latest LIMIT_COUNT 1)
-if(NOT latest MATCHES "^zarvo-cycles \\(${CPACK_PACKAGE_VERSION}\\) ")
-    message(FATAL_ERROR "packaging/changelog begins with \"${latest}\": its first entry must be "
-                        "for version ${CPACK_PACKAGE_VERSION}.")
+file(STRINGS ${CPACK_ZARVO_CHANGELOG} latest LIMIT_COUNT 1 REGEX "^zarvo-cycles \\(")
+string(REGEX MATCH "\\(([^)]*)\\)" latest "${latest}")
+if(NOT CMAKE_MATCH_1 STREQUAL CPACK_PACKAGE_VERSION)
+    message(FATAL_ERROR "The latest entry of packaging/changelog is for version "
+                        "\"${CMAKE_MATCH_1}\", the package is version ${CPACK_PACKAGE_VERSION}: "
+                        "the changelog needs an entry for this release.")
 endif()
 
 if(NOT CPACK_ZARVO_DEBIAN_BUILDFLAGS)
