@@ -1,15 +1,45 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need (skipped when all are present).
+# Installs the Debian 12 packages that building the game needs, and with --tests also those that
+# the tests, the sanitizer build, the benchmarks and the Debian package need (skipped when all
+# are present).
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev libpulse-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    cmake
+    ninja-build
+    g++
+    pkg-config
+    qt6-base-dev
+    qt6-base-dev-tools
+    qt6-multimedia-dev
+    libqt6opengl6-dev
+    libpulse-dev
 )
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(clang libclang-rt-14-dev llvm clang-tidy cppcheck xvfb openbox xdotool imagemagick
-               pulseaudio pulseaudio-utils sox appstream dpkg-dev file x11-utils python3)
+    packages+=(
+        libgtest-dev
+        libgmock-dev
+        libbenchmark-dev
+        clang
+        libclang-rt-14-dev
+        llvm
+        clang-tidy
+        cppcheck
+        xvfb
+        openbox
+        xdotool
+        imagemagick
+        pulseaudio
+        pulseaudio-utils
+        sox
+        appstream
+        desktop-file-utils
+        dpkg-dev
+        lintian
+        file
+        x11-utils
+        python3
+    )
 fi
 
 missing=()
