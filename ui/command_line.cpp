@@ -2,14 +2,52 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHash>
+#include <QRegularExpression>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+
+// The options the graphical application reads itself (-platform offscreen, -style fusion, the
+// -session a desktop's session manager restarts programs with, ...), with whether each takes a
+// value. They are left for it, not refused as unknown.
+const QHash<QString, bool> QtOwnOptions{
+    {QStringLiteral("platform"), true},        {QStringLiteral("platformpluginpath"), true},
+    {QStringLiteral("platformtheme"), true},   {QStringLiteral("plugin"), true},
+    {QStringLiteral("qwindowgeometry"), true}, {QStringLiteral("qwindowicon"), true},
+    {QStringLiteral("qwindowtitle"), true},    {QStringLiteral("session"), true},
+    {QStringLiteral("display"), true},         {QStringLiteral("geometry"), true},
+    {QStringLiteral("style"), true},           {QStringLiteral("stylesheet"), true},
+    {QStringLiteral("reverse"), false},        {QStringLiteral("widgetcount"), false},
+    {QStringLiteral("nograb"), false},         {QStringLiteral("dograb"), false},
+};
+
+QStringList withoutQtOwnOptions(const QStringList& arguments) {
+    QStringList kept{arguments.value(0)};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QStringLiteral("--")) {
+            kept += arguments.mid(i);
+            break;
+        }
+        const QString name = argument.section(u'=', 0, 0).remove(QRegularExpression("^--?"));
+        if (!argument.startsWith(u'-') || !QtOwnOptions.contains(name)) {
+            kept += argument;
+        } else if (QtOwnOptions.value(name) && !argument.contains(u'=')) {
+            ++i; // its value
+        }
+    }
+    return kept;
+}
+
+} // namespace
 
 GameOptions readCommandLine(int& argc, char* argv[]) {
     // A QCoreApplication of its own, gone before the graphical one is built: it needs no display,
     // and it gives the parser the program's name and Qt's usual --help, --version and error
-    // messages. Qt's own graphical options (-platform, -style, ...) are refused here; their
-    // environment variables (QT_QPA_PLATFORM, QT_STYLE_OVERRIDE, ...) still work.
+    // messages.
     const QCoreApplication reader(argc, argv);
 
     QCommandLineParser parser;
@@ -28,7 +66,7 @@ GameOptions readCommandLine(int& argc, char* argv[]) {
         QStringLiteral("FILE"));
     tickLogOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(tickLogOption);
-    parser.process(reader);
+    parser.process(withoutQtOwnOptions(QCoreApplication::arguments()));
 
     GameOptions options;
     if (parser.isSet(seedOption)) {
