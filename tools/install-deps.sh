@@ -9,7 +9,8 @@ packages=(
 )
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(clang libclang-rt-14-dev llvm clang-tidy cppcheck xvfb openbox xdotool imagemagick
-               pulseaudio pulseaudio-utils sox appstream dpkg-dev file x11-utils python3)
+               pulseaudio pulseaudio-utils sox appstream dpkg-dev file x11-utils python3
+               python3-pil)
 fi
 
 missing=()
