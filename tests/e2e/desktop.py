@@ -27,8 +27,9 @@ class Desktop:
                  game_env=()):
         self.processes, self.size = processes, tuple(int(n) for n in screen.split("x")[:2])
         reader, writer = os.pipe()
+        # -noreset: no reset, which refuses connections for a moment, when the last client leaves.
         processes.start("xvfb", ["Xvfb", "-displayfd", str(writer), "-screen", "0", screen,
-                                 "-nolisten", "tcp"], env, pass_fds=(writer,))
+                                 "-nolisten", "tcp", "-noreset"], env, pass_fds=(writer,))
         os.close(writer)
         with os.fdopen(reader) as display:
             number = display.readline().strip()
@@ -63,9 +64,9 @@ class Desktop:
     def record(self, path, during, after):
         # What the speakers play while during() acts and `after` seconds more, as raw samples.
         with open(path, "wb") as raw:
-            parec = self.processes.start("parec", ["parec", "-d", SINK + ".monitor", "--rate=44100",
-                                                   "--channels=1", "--latency-msec=20"],
-                                         self.env, stdout=raw)
+            parec = self.processes.start("parec", [
+                "parec", "-d", SINK + ".monitor", "--rate=44100", "--channels=1",
+                "--latency-msec=20"], self.env, stdout=raw)
         wait_for("the recording runs", lambda: os.path.getsize(path), 10)
         during()
         time.sleep(after)
@@ -84,10 +85,11 @@ class Desktop:
 
     def frame(self, window):  # with the window manager's frame around it; None before that
         extents = self.x("xprop", "-id", window, "_NET_FRAME_EXTENTS").partition("=")[2]
-        left, right, top, bottom = map(int, extents.split(",") if extents else (0, 0, 0, 0))
+        if not extents:
+            return None
+        left, right, top, bottom = map(int, extents.split(","))
         inner = self.client(window)
-        return extents and Box(inner.left - left, inner.top - top, inner.right + right,
-                               inner.bottom + bottom)
+        return Box(inner.left - left, inner.top - top, inner.right + right, inner.bottom + bottom)
 
 
 # A recording of the speakers, as the RMS level of every 10 ms, 0 to 1 of full scale.
