@@ -39,6 +39,7 @@ if [[ "${1:-}" == "--tests" ]]; then
         file
         x11-utils
         python3
+        python3-pil
     )
 fi
 
