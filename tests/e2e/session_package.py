@@ -13,8 +13,13 @@ LIBRARIES = ("libc6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6mult
 SOUNDS = "usr/share/zarvo-cycles/sounds"
 ENTRY = "applications/zarvo-cycles.desktop"
 METAINFO = "metainfo/example.zarvo_cycles.ZarvoCycles.metainfo.xml"
-FILES = [f"usr/share/{ENTRY}", f"usr/share/{METAINFO}"] + [
+DOCS = "usr/share/doc/zarvo-cycles"
+FILES = [f"usr/share/{ENTRY}", f"usr/share/{METAINFO}", "usr/share/man/man6/zarvo-cycles.6.gz",
+         f"{DOCS}/copyright", f"{DOCS}/changelog.gz"] + [
     f"{SOUNDS}/{cue}.wav" for cue in ("silence", "hum", "turn2", "turn3", "crash")]
+NO_SESSION = ("zarvo-cycles needs a graphical session, and there is none here (DISPLAY and "
+              "WAYLAND_DISPLAY are not set).\n")
+NO_WINDOW = "zarvo-cycles needs a graphical session, and cannot open a window on DISPLAY={}.\n"
 
 
 def package(ctx):
@@ -26,6 +31,10 @@ def package(ctx):
     simulated = run("apt-get", "install", "--simulate", "--no-install-recommends", deb).stdout
     installs = re.findall(r"^Inst (\S+)", simulated, re.MULTILINE)
     assert installs == ["zarvo-cycles"], f"apt-get would install {installs}"
+    # A text console: no display, no Wayland, no platform chosen; a home of its own.
+    console = {k: v for k, v in ctx.x.env.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM")}
+    linted = run("lintian", "--fail-on", "error,warning", deb, env=console, status=None)
+    assert linted.returncode == 0, f"lintian: {linted.stdout}"
 
     # Spaces, letters beyond ASCII, and an e with its accent as a second code point (NFD).
     root = f"{ctx.scratch}/Spiele für alle/Cafe\u0301 Öl"
@@ -39,15 +48,29 @@ def package(ctx):
     run("appstreamcli", "validate", "--no-net", f"{root}/usr/share/{METAINFO}")
     with open(f"{root}/usr/share/{ENTRY}") as entry:
         lines = set(entry.read().splitlines())
-    assert {"Exec=zarvo-cycles", "Icon=zarvo-cycles", "Type=Application"} <= lines, lines
+    assert {"Exec=/usr/games/zarvo-cycles", "Icon=zarvo-cycles", "Type=Application"} <= lines, lines
+    validated = run("desktop-file-validate", f"{root}/usr/share/{ENTRY}")
+    assert not validated.stdout + validated.stderr, validated.stdout + validated.stderr
 
-    program, env = f"{root}/usr/bin/zarvo-cycles", ctx.x.env
-    version = run("dpkg-deb", "--field", deb, "Version").stdout
-    assert run(program, "--version", env=env).stdout == f"Zarvo Cycles {version}"
-    shown = run(program, "--help", env=env).stdout
-    assert shown.startswith("Usage: ") and "-v, --version" in shown and "--seed" not in shown, shown
-    shown = run(program, "--no-such-option", env=env, status=1).stderr
-    assert "Unknown option 'no-such-option'" in shown, shown
+    program = f"{root}/usr/games/zarvo-cycles"
+    version = "Zarvo Cycles " + run("dpkg-deb", "--field", deb, "Version").stdout
+    vacant = next(n for n in range(200, 300) if not os.path.exists(f"/tmp/.X{n}-lock"))
+    usage = lambda out: re.match(  # noqa: E731
+        "Usage: (?=.*-h, --help)(?=.*-v, --version)(?!.*--seed)(?!.*--tick-log)", out, re.S)
+    # On the console, or with a DISPLAY no X server answers: the exit status, stdout and
+    # stderr, each the whole text or a test of it.
+    for arguments, display, *expected in (
+            (["--version"], None, 0, version, ""),
+            (["-platform", "offscreen", "--version"], None, 0, version, ""),
+            (["--help"], None, 0, usage, ""),
+            (["--no-such-option"], None, 1, "", lambda e: "Unknown option 'no-such-option'." in e),
+            ([], None, 1, "", NO_SESSION),
+            ([], f":{vacant}", 1, "", NO_WINDOW.format(f":{vacant}"))):
+        env = dict(console, DISPLAY=display) if display else console
+        done = run(program, *arguments, env=env, status=None)
+        shown = (done.returncode, done.stdout, done.stderr)
+        assert all(want(got) if callable(want) else want == got
+                   for want, got in zip(expected, shown)), f"{arguments} on {display}: {shown}"
 
     # One launch: first without the sounds folder, then with it back.
     os.rename(f"{root}/{SOUNDS}", f"{root}/{SOUNDS} away")
