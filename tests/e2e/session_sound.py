@@ -1,30 +1,110 @@
-# The game's sound cues through a real sound server, judged from one recording.
+# The game's sound cues through a real sound server, judged from recordings of its null sink,
+# which passes samples unchanged: every cue is found there by its own samples.
 import time
+import wave
 
-from game import WALL_NEAR, Game
-from desktop import ALL, CHIRP, HEARD, HIGH, LOW, SILENT
+from game import APART, Game
+from harness import wait_for
+
+RATE = 44100
+STARTS_BY = RATE * 25 // 1000  # a cue's first 25 ms may go to the sink rewinding for it
+# Both players zigzag, taking turns: one turn, and one chirp, a tick.
+ZIGZAG = ["Up", "s", "Right", "a", "Down", "w", "Right", "a"] * 10
 
 
 def sound(ctx):
-    def play():  # Ctrl+N, Pause 1.2 s later, Pause 1.5 s after that, and 0.9 s later Up
+    cues = {name: cue(f"{ctx.build_dir}/bin/sounds/{name}.wav")
+            for name in ("hum", "turn2", "turn3", "crash")}
+    game = Game(ctx, "--seed", APART, "--tick-log", f"{ctx.scratch}/ticks")
+    for keys, shown in (("alt+p", 2), ("r", 3), ("d", 1)):  # Players > Match Rules > Deathmatch
+        ctx.x.xdotool("key", keys)
+        wait_for(f"{keys}: {shown} windows",
+                 lambda: len(ctx.x.windows("--class", "Zarvo")) == shown, 3)
+
+    def whole(at, name, first, last):  # a chirp from its start to its last sound
+        return name.startswith("turn") and first <= STARTS_BY and last >= cues[name][1]
+
+    def play():  # Ctrl+N, Pause 1.2 s later, Pause 1.5 s after that, then the zigzag
         began = time.monotonic()
-        for key, at in (("ctrl+n", 0.0), ("Pause", 1.2), ("Pause", 2.7), ("Up", 3.6)):
+        for key, at in (("ctrl+n", 0.0), ("Pause", 1.2)):
             time.sleep(max(0.0, began + at - time.monotonic()))
             ctx.x.xdotool("key", key)
+        time.sleep(max(0.0, began + 2.7 - time.monotonic()))
+        # The match resumes at once, its ticks 100 ms apart from then: each turn comes midway
+        # between two ticks. One xdotool keeps the time.
+        ctx.processes.start("zigzag", ["xdotool", "key", "--delay", "0", "Pause", "sleep", "0.05",
+                                       "key", "--delay", "100", *ZIGZAG], ctx.x.env)
 
-    Game(ctx, "--seed", WALL_NEAR)
-    heard = ctx.x.record(ctx.artefact("cues.raw"), play, 2.0)
-    # Each cue is found in the recording; the keys only say roughly when (within 0.35 s).
-    hum = heard.first(LOW, lambda level: level > HEARD)
-    assert hum is not None and min(heard.levels(LOW, hum + 0.05, hum + 0.5)) > 0.1, "no hum"
-    cut = heard.first(LOW, lambda level: level < SILENT, hum + 0.1)
-    assert cut and abs(cut - hum - 1.2) < 0.35, f"Pause cut the hum {cut and cut - hum} s in"
-    back = heard.first(LOW, lambda level: level > HEARD, cut)
-    assert back and abs(back - cut - 1.5) < 0.35, f"the hum came back {back and back - cut} s on"
-    assert max(heard.levels(ALL, cut + 0.05, back - 0.05)) < SILENT, "sound while paused"
-    chirp = heard.first(CHIRP, lambda level: level > HEARD, back + 0.1)
-    assert chirp and abs(chirp - back - 0.9) < 0.35, f"Up chirped {chirp and chirp - back} s on"
-    chirped = sum(level > HEARD for level in heard.levels(CHIRP, chirp, chirp + 0.15))
-    assert chirped >= 5, f"the chirp is cut short: {chirped * 10} ms"
-    assert max(heard.levels(LOW, chirp + 0.12, chirp + 0.22)) < SILENT, "the chirp left the hum on"
-    assert max(heard.levels(HIGH, chirp + 0.15, chirp + 1.2)) > HEARD / 2, "no crash at the wall"
+    heard, strange = pieces(ctx.x.record(ctx.artefact("cues.raw"), play, 2.3).path, cues)
+    (hum, _, start, cut), (back, _, again, _) = heard[:2]  # the hum, cut by Pause; the hum again
+    assert {heard[0][1], heard[1][1]} == {"hum"} and max(start, again) <= STARTS_BY, heard
+    assert abs(cut / RATE - 1.2) < 0.35, f"Pause cut the hum {cut / RATE} s in"
+    assert abs((back - hum - cut) / RATE - 1.5) < 0.35, f"back {(back - hum - cut) / RATE} s on"
+    chirps = heard[2:22]
+
+    # The sound server goes while the keys go on, and 3 s later comes back on the same socket.
+    pacat = next(process for process in ctx.processes.running if process.args[0] == "pacat")
+    for process in (ctx.x.sound_server, pacat):
+        ctx.processes.stop(process)
+    gone = time.monotonic_ns()
+    time.sleep(3)
+    ctx.x.start_sound_server()
+    answered = time.monotonic_ns()
+    later, stranger = pieces(ctx.x.record(ctx.artefact("back.raw"), lambda: None, 5).path, cues)
+    assert not strange + stranger, f"{strange}, then {stranger} samples of no cue"
+    assert not game.ended() and len(ctx.x.windows("--class", "Zarvo")) == 1, "not the one window"
+    ctx.x.xdotool("key", "ctrl+q")
+    wait_for("Ctrl+Q to end the game", game.ended, 5)
+    assert game.process.returncode == 0, f"Ctrl+Q: exit code {game.process.returncode}"
+
+    with open(f"{ctx.scratch}/ticks") as log:
+        ticks = [int(line) for line in log]
+    resumed = next(i for i in range(1, len(ticks)) if ticks[i] - ticks[i - 1] > 1e9)  # Pause
+    # Each chirp whole, on the tick of its turn: as long after it as the others, give or take
+    # the sink's 20 ms (a chirp the next one queued behind would come 175 ms late).
+    late = [at / RATE - tick / 1e9 for (at, *_), tick in zip(chirps, ticks[resumed:])]
+    assert len(chirps) == 20 and all(whole(*chirp) for chirp in chirps) and (
+        max(late) - min(late) < 0.05), f"{chirps}, each late by {late}"
+    outage = [gone] + [tick for tick in ticks if gone < tick < answered] + [answered]
+    assert max(b - a for a, b in zip(outage, outage[1:])) < 0.5e9, "the ticks stopped"
+    back = next((at for at, *rest in later if whole(at, *rest)), None)
+    assert back is not None and back < 3 * RATE, f"no chirp within 3 s of the server: {later}"
+    assert any(name == "crash" and first <= STARTS_BY for _, name, first, _ in later), later
+
+
+def cue(path):  # its samples as bytes, and where its sound ends
+    with wave.open(path) as clip:
+        frames = clip.readframes(clip.getnframes())
+    return frames, max(i for i, sample in enumerate(memoryview(frames).cast("h")) if sample) + 1
+
+
+def pieces(path, cues):
+    # The stretches of cues in a recording, each found from 32 samples on: (the sample where
+    # the cue's first would lie, the cue, the first and the last of its samples heard); and how
+    # many samples that are not silence belong to no cue.
+    with open(path, "rb") as recording:
+        raw = recording.read()
+    found, strange, at = [], 0, 0
+    while at + 64 <= len(raw):
+        if not any(raw[at:at + 2]):
+            at += 2
+            continue
+        hit = next(((name, frames, offset) for name, (frames, _) in cues.items()
+                    if (offset := even_find(frames, raw[at:at + 64])) >= 0), None)
+        if not hit:
+            strange, at = strange + 1, at + 2
+            continue
+        name, frames, offset = hit
+        end, shift = at + 64, offset - at
+        while raw[end:end + 2] == frames[end + shift:end + shift + 2] != b"":
+            end += 2
+        found.append((-shift // 2, name, offset // 2, (end + shift) // 2))
+        at = end
+    return found, strange
+
+
+def even_find(frames, piece):  # at a whole sample
+    offset = frames.find(piece)
+    while offset > 0 and offset % 2:
+        offset = frames.find(piece, offset + 1)
+    return offset
