@@ -10,8 +10,8 @@ from harness import wait_for
 # move 8 to move 22 and a Right 3 to 35 moves after it, the match runs on for at least 39 moves
 # after the Right, and for 60 moves without keys.
 # APART: in a deathmatch, player 1 starts in row 33 heading right, player 2 in row 14 heading
-# left; zigzagging on alternate ticks from move 13 (Up, Right, Down, Right and S, A, W, A), they
-# never meet, and after 80 turns they run into the side walls together at move 100.
+# left; zigzagging on alternate ticks from any move up to 16 (Up, Right, Down, Right and S, A, W,
+# A), they never meet, and after 88 turns they run into the side walls together at move 104.
 STEADY, APART = "71", "7"
 GREY, WHITE, BLACK, GRID, GREEN = (128,) * 3, (255,) * 3, (0,) * 3, (63,) * 3, (36, 255, 0)
 
