@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "scores/frmScore.h"
+#include "scores/score_placement.h"
 #include "ui/about.h"
 #include "ui/arena_view.h"
 #include "ui/etched_surface.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace {
 constexpr int PulseMilliseconds = 100;
@@ -150,6 +152,7 @@ void frmMain::picField_KeyDown(int key) {
 frmScore& frmMain::scoreWindow() {
     if (!score_) {
         score_ = std::make_unique<frmScore>(windowIcon());
+        connect(score_.get(), &frmScore::cleared, this, &frmMain::giveKeyboardToArena);
     }
     return *score_;
 }
@@ -160,9 +163,17 @@ void frmMain::mnuScore_Click() {
         score.hide();
         return;
     }
+    // The Scoreboard has not been framed yet: its frame is taken to be as wide as the game's.
     const QRect outer = frameGeometry();
-    score.move(outer.left() + outer.width(), outer.top());
+    const QMargins frame(geometry().left() - outer.left(), geometry().top() - outer.top(),
+                         outer.right() - geometry().right(), outer.bottom() - geometry().bottom());
+    score.layout()->activate();
+    score.move(scoreboardPlace(screen()->availableGeometry(), outer, score.size().grownBy(frame)));
     score.show();
+    giveKeyboardToArena();
+}
+
+void frmMain::giveKeyboardToArena() {
     activateWindow();
     controls_.picField->setFocus();
 }
