@@ -121,6 +121,12 @@ ScoreRow* frmScore::rowOf(int player) const {
     return fraScore_.at(static_cast<std::size_t>(player - 1));
 }
 
+// Some window managers activate every window they map, whatever it asks (weston's for XWayland
+// and every Wayland compositor). The keys pressed on the Scoreboard then go on to the game.
+void frmScore::keyPressEvent(QKeyEvent* event) {
+    emit keyPressed(event);
+}
+
 void frmScore::closeEvent(QCloseEvent* event) {
     event->ignore();
     hide();

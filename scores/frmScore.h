@@ -39,9 +39,12 @@ class frmScore : public QMainWindow {
     void beeped();
     // After "&Clear Scores"; the game window then takes the keyboard back for the arena.
     void cleared();
+    // A key pressed while the Scoreboard has the keyboard, for the game to handle.
+    void keyPressed(QKeyEvent* event);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void addHeadings(QWidget* client);

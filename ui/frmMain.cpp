@@ -153,6 +153,9 @@ frmScore& frmMain::scoreWindow() {
     if (!score_) {
         score_ = std::make_unique<frmScore>(windowIcon());
         connect(score_.get(), &frmScore::cleared, this, &frmMain::giveKeyboardToArena);
+        connect(score_.get(), &frmScore::keyPressed, this, [this](QKeyEvent* event) {
+            QCoreApplication::sendEvent(controls_.picField, event);
+        });
     }
     return *score_;
 }
@@ -164,11 +167,17 @@ void frmMain::mnuScore_Click() {
         return;
     }
     // The Scoreboard has not been framed yet: its frame is taken to be as wide as the game's.
-    const QRect outer = frameGeometry();
-    const QMargins frame(geometry().left() - outer.left(), geometry().top() - outer.top(),
-                         outer.right() - geometry().right(), outer.bottom() - geometry().bottom());
+    // Where the window manager does not tell (weston's for XWayland), a frame is assumed, and
+    // the window is placed by its client area, as Qt then does.
+    const QRect inner = geometry();
+    QMargins frame(inner.left() - x(), inner.top() - y(), frameGeometry().right() - inner.right(),
+                   frameGeometry().bottom() - inner.bottom());
+    const bool told = !frame.isNull();
+    frame = told ? frame : QMargins(8, 32, 8, 8);
     score.layout()->activate();
-    score.move(scoreboardPlace(screen()->availableGeometry(), outer, score.size().grownBy(frame)));
+    const QPoint place = scoreboardPlace(screen()->availableGeometry(), inner.marginsAdded(frame),
+                                         score.size().grownBy(frame));
+    score.move(told ? place : place + QPoint(frame.left(), frame.top()));
     score.show();
     giveKeyboardToArena();
 }

@@ -75,11 +75,14 @@ class KeyboardTest : public QObject {
             QCOMPARE(window->match().cycle(2)->Direction(), heading);
         }
 
-        // "&Clear Scores" on the Scoreboard gives the keyboard back to the arena.
+        // Keys pressed on the Scoreboard steer; "&Clear Scores" gives the keyboard back.
         window->menus().mnuScore->trigger();
         frmScore& board = window->scoreWindow();
         board.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&board));
+        QTest::keyClick(&board, Qt::Key_Down);
+        window->tmrPulse_Timer();
+        QCOMPARE(window->match().cycle(1)->Direction(), Down);
         board.menuBar()->actions().constFirst()->trigger();
         QTRY_COMPARE(QApplication::focusWidget(), window->controls().picField);
     }
