@@ -16,11 +16,11 @@ GREY, WHITE, BLACK, GRID, GREEN = (128,) * 3, (255,) * 3, (0,) * 3, (63,) * 3, (
 BLUE = (0, 133, 255)
 
 
-class Game:  # `env` adds to the game's environment
-    def __init__(self, ctx, *arguments, program=None, env=()):
-        self.x, program = ctx.x, program or f"{ctx.build_dir}/bin/zarvo-cycles"
+class Game:  # `env` adds to the game's environment; `x`, a desktop other than the session's
+    def __init__(self, ctx, *arguments, program=None, env=(), x=None):
+        self.x, program = x or ctx.x, program or f"{ctx.build_dir}/bin/zarvo-cycles"
         self.process = ctx.processes.start("game", [program, *arguments],
-                                           dict(ctx.x.game_env, **dict(env)))
+                                           dict(self.x.game_env, **dict(env)))
         self.window = wait_for("the game's window", self._window, 30)
         self.frame = wait_for("its frame", lambda: self.x.frame(self.window), 30)
         self.client = self.x.client(self.window)
