@@ -129,20 +129,21 @@ std::unique_ptr<QApplication> openGraphicalSession(int& argc, char* argv[]) {
     qputenv("QT_SCALE_FACTOR_ROUNDING_POLICY", "PassThrough");
     const QtMessageHandler usual = qInstallMessageHandler(holdWhileStarting);
     auto application = commandLine.application();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double screenFactor = screen->devicePixelRatio();
-    const QSizeF available = QSizeF(screen->availableGeometry().size()) * screenFactor;
-    const int scale = wholeDeviceScale(
-        {userFactor * screenFactor, available.toSize(), decorations(userFactor * screenFactor)},
-        {EtchedSurface::Width, EtchedSurface::Height});
-    if (!qFuzzyCompare(screenFactor, double(scale))) {
-        application.reset();
-        // Qt rounds the screen's factor, keeping the fonts' size on the screen; the global
-        // factor makes up the rest, so that their product is `scale`.
-        qputenv("QT_SCALE_FACTOR_ROUNDING_POLICY", "Round");
-        const int rounded = std::max(1, qRound(screenFactor));
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(double(scale) / rounded, 'g', 17));
-        application = commandLine.application();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const double screenFactor = screen->devicePixelRatio();
+        const QSizeF available = QSizeF(screen->availableGeometry().size()) * screenFactor;
+        const int scale = wholeDeviceScale(
+            {userFactor * screenFactor, available.toSize(), decorations(userFactor * screenFactor)},
+            {EtchedSurface::Width, EtchedSurface::Height});
+        if (!qFuzzyCompare(screenFactor, double(scale))) {
+            application.reset();
+            // Qt rounds the screen's factor, keeping the fonts' size on the screen; the global
+            // factor makes up the rest, so that their product is `scale`.
+            qputenv("QT_SCALE_FACTOR_ROUNDING_POLICY", "Round");
+            const int rounded = std::max(1, qRound(screenFactor));
+            qputenv("QT_SCALE_FACTOR", QByteArray::number(double(scale) / rounded, 'g', 17));
+            application = commandLine.application();
+        }
     }
     qInstallMessageHandler(usual);
 
