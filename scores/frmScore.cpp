@@ -3,10 +3,12 @@
 #include "scores/score_layout.h"
 #include "scores/score_row.h"
 #include "scores/score_widgets.h"
+#include "ui/layout_font.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColor>
+#include <QLayout>
 #include <QMenuBar>
 
 using score_layout::pixelRect;
@@ -20,6 +22,7 @@ frmScore::frmScore(const QIcon& icon, QWidget* parent) : QMainWindow(parent) {
     menuBar()->addAction(QStringLiteral("&Clear Scores"), this, &frmScore::mnuClear_Click);
 
     auto* client = new QWidget(this);
+    client->setFont(layoutFont(client->font()));
     setCentralWidget(client);
     addHeadings(client);
     for (int player = 1; player <= ScoreTable::Players; ++player) {
@@ -28,7 +31,9 @@ frmScore::frmScore(const QIcon& icon, QWidget* parent) : QMainWindow(parent) {
         panel->hide();
         fraScore_.at(static_cast<std::size_t>(player - 1)) = panel;
     }
-    setOuterHeight(px(score_layout::InitialOuterHeight));
+    // The window is its menu bar and client area, whatever frame the desktop puts round it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setClientHeight(px(score_layout::ClientHeight));
 }
 
 void frmScore::addHeadings(QWidget* client) {
@@ -80,7 +85,7 @@ void frmScore::placeRow(int player) {
     }
     panel->show();
     panel->showPlayerName();
-    setOuterHeight(px(score_layout::outerHeightBelowPanel(player)));
+    setClientHeight(px(score_layout::clientHeightBelowPanel(player)));
 }
 
 void frmScore::mnuClear_Click() {
@@ -90,6 +95,7 @@ void frmScore::mnuClear_Click() {
     }
     QApplication::beep();
     emit beeped();
+    emit cleared();
 }
 
 const ScoreRow& frmScore::row(int player) const {
@@ -115,29 +121,17 @@ ScoreRow* frmScore::rowOf(int player) const {
     return fraScore_.at(static_cast<std::size_t>(player - 1));
 }
 
+// Some window managers activate every window they map, whatever it asks (weston's for XWayland
+// and every Wayland compositor). The keys pressed on the Scoreboard then go on to the game.
+void frmScore::keyPressEvent(QKeyEvent* event) {
+    emit keyPressed(event);
+}
+
 void frmScore::closeEvent(QCloseEvent* event) {
     event->ignore();
     hide();
 }
 
-// The frame's height is known only once the window system has the window, so the outer height
-// is applied again when the window shows and when the window manager settles its frame.
-void frmScore::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    applyOuterHeight();
-}
-
-void frmScore::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    applyOuterHeight();
-}
-
-void frmScore::setOuterHeight(int pixels) {
-    outerHeight_ = pixels;
-    applyOuterHeight();
-}
-
-void frmScore::applyOuterHeight() {
-    const int frameHeight = frameGeometry().height() - height();
-    setFixedSize(px(score_layout::ClientWidth), outerHeight_ - frameHeight);
+void frmScore::setClientHeight(int pixels) {
+    centralWidget()->setFixedSize(px(score_layout::ClientWidth), pixels);
 }

@@ -22,7 +22,7 @@ class frmScore : public QMainWindow {
 
     // Greys or un-greys a player's four labels.
     void enableRow(int player, bool enabled);
-    // Shows a placed player's row, names it, and makes the window end 48 pixels below it.
+    // Shows a placed player's row, names it, and makes the client area end 11 pixels below it.
     void placeRow(int player);
 
     void mnuClear_Click();
@@ -37,21 +37,22 @@ class frmScore : public QMainWindow {
 
   signals:
     void beeped();
+    // After "&Clear Scores"; the game window then takes the keyboard back for the arena.
+    void cleared();
+    // A key pressed while the Scoreboard has the keyboard, for the game to handle.
+    void keyPressed(QKeyEvent* event);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void addHeadings(QWidget* client);
     void afterBooking(int player);
     ScoreRow* rowOf(int player) const;
-    void setOuterHeight(int pixels);
-    void applyOuterHeight();
+    void setClientHeight(int pixels);
 
     ScoreTable tallies_;
     QLabel* lblNoScores_ = nullptr;
     std::array<ScoreRow*, ScoreTable::Players> fraScore_{};
-    int outerHeight_ = 0;
 };

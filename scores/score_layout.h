@@ -15,19 +15,22 @@ constexpr QRect pixelRect(int left, int top, int width, int height) {
 }
 
 constexpr int ClientWidth = 3930;
-constexpr int InitialOuterHeight = 4130;
+// Below the menu bar, before the first match.
+constexpr int ClientHeight = 3570;
 
 constexpr int PanelWidth = 3945;
 constexpr int PanelHeight = 285;
-// Space between the foot of the lowest panel in play and the window's lower edge.
-constexpr int SpaceBelowPanels = 720;
+// Space between the foot of the lowest panel in play and the foot of the client area. (The
+// design gave the window's outer height: 720 twips below the panel, of which 560 were the frame
+// it assumed; the frame the desktop draws now comes on top.)
+constexpr int SpaceBelowPanels = 160;
 constexpr std::array<int, 8> PanelTops{570, 960, 1335, 1710, 2100, 2475, 2850, 3225};
 
 constexpr int panelTop(int player) {
     return PanelTops.at(static_cast<std::size_t>(player - 1));
 }
 
-constexpr int outerHeightBelowPanel(int player) {
+constexpr int clientHeightBelowPanel(int player) {
     return panelTop(player) + PanelHeight + SpaceBelowPanels;
 }
 

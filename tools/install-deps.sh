@@ -38,6 +38,11 @@ if [[ "${1:-}" == "--tests" ]]; then
         lintian
         file
         x11-utils
+        x11-xserver-utils
+        x11-xkb-utils
+        weston
+        xwayland
+        qt6-gtk-platformtheme
         python3
         python3-pil
     )

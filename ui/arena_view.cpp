@@ -2,6 +2,7 @@
 
 #include "arena/tiles.h"
 #include "art_resources.h"
+#include "ui/game_keys.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -62,7 +63,7 @@ void ArenaView::paintEvent(QPaintEvent* event) {
 }
 
 void ArenaView::keyPressEvent(QKeyEvent* event) {
-    emit keyDown(event->key());
+    emit keyDown(keyAsPlayed(event->key(), event->nativeScanCode()));
 }
 
 bool ArenaView::focusNextPrevChild(bool) {

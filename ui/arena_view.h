@@ -28,7 +28,7 @@ class ArenaView : public QWidget {
     const QImage& spriteSheet() const { return picCycles_; }
 
   signals:
-    // Every key press, auto-repeats included.
+    // Every key press, auto-repeats included, as the key the game reads (keyAsPlayed).
     void keyDown(int key);
 
   protected:

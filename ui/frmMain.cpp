@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "scores/frmScore.h"
+#include "scores/score_placement.h"
 #include "ui/about.h"
 #include "ui/arena_view.h"
 #include "ui/etched_surface.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace {
 constexpr int PulseMilliseconds = 100;
@@ -150,6 +152,10 @@ void frmMain::picField_KeyDown(int key) {
 frmScore& frmMain::scoreWindow() {
     if (!score_) {
         score_ = std::make_unique<frmScore>(windowIcon());
+        connect(score_.get(), &frmScore::cleared, this, &frmMain::giveKeyboardToArena);
+        connect(score_.get(), &frmScore::keyPressed, this, [this](QKeyEvent* event) {
+            QCoreApplication::sendEvent(controls_.picField, event);
+        });
     }
     return *score_;
 }
@@ -160,9 +166,23 @@ void frmMain::mnuScore_Click() {
         score.hide();
         return;
     }
-    const QRect outer = frameGeometry();
-    score.move(outer.left() + outer.width(), outer.top());
+    // The Scoreboard has not been framed yet: its frame is taken to be as wide as the game's.
+    // Where the window manager does not tell (weston's for XWayland), a frame is assumed, and
+    // the window is placed by its client area, as Qt then does.
+    const QRect inner = geometry();
+    QMargins frame(inner.left() - x(), inner.top() - y(), frameGeometry().right() - inner.right(),
+                   frameGeometry().bottom() - inner.bottom());
+    const bool told = !frame.isNull();
+    frame = told ? frame : QMargins(8, 32, 8, 8);
+    score.layout()->activate();
+    const QPoint place = scoreboardPlace(screen()->availableGeometry(), inner.marginsAdded(frame),
+                                         score.size().grownBy(frame));
+    score.move(told ? place : place + QPoint(frame.left(), frame.top()));
     score.show();
+    giveKeyboardToArena();
+}
+
+void frmMain::giveKeyboardToArena() {
     activateWindow();
     controls_.picField->setFocus();
 }

@@ -61,6 +61,7 @@ class frmMain : public QMainWindow {
   private:
     void Form_Load();
     void centreSplash();
+    void giveKeyboardToArena();
     void connectCommands();
 
     Settings settings_;

@@ -1,5 +1,6 @@
 #include "ui/game_keys.h"
 
+#include <QChar>
 #include <Qt>
 
 std::optional<Key> gameKey(int qtKey) {
@@ -26,5 +27,26 @@ std::optional<Key> gameKey(int qtKey) {
         return Key::Pause;
     default:
         return std::nullopt;
+    }
+}
+
+int keyAsPlayed(int qtKey, quint32 nativeScanCode) {
+    const auto code = static_cast<char32_t>(qtKey);
+    const bool otherScript = code > 0x7f && code <= 0x10ffff && QChar::isLetter(code) &&
+                             QChar::script(code) != QChar::Script_Latin;
+    if (!otherScript) {
+        return qtKey;
+    }
+    switch (nativeScanCode) {
+    case 25:
+        return Qt::Key_W;
+    case 38:
+        return Qt::Key_A;
+    case 39:
+        return Qt::Key_S;
+    case 40:
+        return Qt::Key_D;
+    default:
+        return qtKey;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "ui/arena_view.h"
 #include "ui/etched_surface.h"
+#include "ui/layout_font.h"
 #include "ui/splash_picture.h"
 
 #include <QFrame>
@@ -30,6 +31,7 @@ MainLayout::MainLayout()
     : surface(new EtchedSurface(ArenaArea)), picField(new ArenaView(surface)),
       picSplash(new SplashPicture(surface)), Frame1(statusBar(surface)),
       lblStatus(new QLabel(QStringLiteral("Welcome to Zarvo Cycles!"), Frame1)) {
+    surface->setFont(layoutFont(surface->font()));
     picField->move(ArenaArea.topLeft());
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->move(StatusTextPlace);

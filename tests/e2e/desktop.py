@@ -1,6 +1,7 @@
 # A private desktop: an X server with a window manager, and a sound server whose default sink
 # is a null sink; and what a person does, sees and hears there.
 import array
+import copy
 import math
 import os
 import re
@@ -23,8 +24,9 @@ HEARD, SILENT = 0.05, 0.002  # RMS: a cue playing; nothing playing (the null sin
 class Desktop:
     # Xvfb with a screen of `screen` (WIDTHxHEIGHTxDEPTH) on a display number it picks itself,
     # `window_manager` (a command line) on it, and `game_env` added to each game's environment.
+    # `title_points` makes openbox's title font that big, and so its title bar tall.
     def __init__(self, processes, env, screen="1280x800x24", window_manager=("openbox",),
-                 game_env=()):
+                 game_env=(), title_points=None):
         self.processes, self.size = processes, tuple(int(n) for n in screen.split("x")[:2])
         reader, writer = os.pipe()
         # -noreset: no reset, which refuses connections for a moment, when the last client leaves.
@@ -36,6 +38,11 @@ class Desktop:
         assert number.isdigit(), "Xvfb did not start"
         self.env = dict(env, DISPLAY=":" + number)
         self.game_env = dict(self.env, QT_QPA_PLATFORM="xcb", **dict(game_env))
+        if title_points:
+            os.makedirs(folder := f"{env['HOME']}/.config/openbox")
+            usual = open("/etc/xdg/openbox/rc.xml").read()
+            print(usual.replace("<size>8</size>", f"<size>{title_points}</size>"),
+                  file=open(f"{folder}/rc.xml", "w"))
         processes.start("window-manager", list(window_manager), self.env)
         wait_for("a window manager runs", lambda: "window id" in self.x(
             "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20)
@@ -50,6 +57,31 @@ class Desktop:
                                                     env=self.env, status=None).returncode == 0, 20)
         # A null sink only advances while something plays into it; zeros keep it in real time.
         self.processes.start("pacat", ["pacat", "-d", SINK, "/dev/zero"], self.env)
+
+    def resize(self, width, height):  # the screen, as on a smaller monitor
+        mode = f"{width}x{height}"
+        self.x("xrandr", "--newmode", mode, *f"0 {width} 0 0 0 {height} 0 0 0".split())
+        self.x("xrandr", "--addmode", "screen", mode)
+        self.x("xrandr", "--output", "screen", "--mode", mode, "--fb", mode)
+        self.size = (width, height)
+
+    def resource(self, name, value):  # one X resource, such as Xft.dpi, as xrdb stores it
+        self.x("xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER",
+               f"{name}:\t{value}\n")
+
+    def wayland(self):  # weston over the whole screen, with XWayland: this desktop as seen there
+        log = f"{self.processes.log_dir}/weston.log"
+        self.processes.start("weston", [
+            "weston", "--backend=x11-backend.so", "--fullscreen", "--use-pixman", "--xwayland",
+            "--socket=zarvo-e2e", "--idle-time=0"], self.env)
+        display = wait_for("XWayland", lambda: re.search(
+            r"xserver listening on display (:\d+)", open(log).read()), 20)[1]
+        inner = copy.copy(self)  # keys and screenshots still go through this X server
+        inner.env = dict(self.env, DISPLAY=display)
+        inner.game_env = dict(inner.env, WAYLAND_DISPLAY="zarvo-e2e")  # the game picks XWayland
+        # weston does not say how wide its frames are.
+        inner.screenshot, inner.xdotool, inner.frame = self.screenshot, self.xdotool, inner.client
+        return inner
 
     def x(self, *argv):  # an X client, run to its end: its output
         return run(*argv, env=self.env).stdout

@@ -14,18 +14,21 @@ from harness import wait_for
 # A), they never meet, and after 88 turns they run into the side walls together at move 104.
 STEADY, APART = "71", "7"
 GREY, WHITE, BLACK, GRID, GREEN = (128,) * 3, (255,) * 3, (0,) * 3, (63,) * 3, (36, 255, 0)
+BLUE = (0, 133, 255)
 
 
-class Game:
-    def __init__(self, ctx, *arguments, program=None):
-        self.x, program = ctx.x, program or f"{ctx.build_dir}/bin/zarvo-cycles"
-        self.process = ctx.processes.start("game", [program, *arguments], ctx.x.game_env)
+class Game:  # `env` adds to the game's environment; `x`, a desktop other than the session's
+    def __init__(self, ctx, *arguments, program=None, env=(), x=None):
+        self.x, program = x or ctx.x, program or f"{ctx.build_dir}/bin/zarvo-cycles"
+        self.process = ctx.processes.start("game", [program, *arguments],
+                                           dict(self.x.game_env, **dict(env)))
         self.window = wait_for("the game's window", self._window, 30)
         self.frame = wait_for("its frame", lambda: self.x.frame(self.window), 30)
         self.client = self.x.client(self.window)
+        self.scale = (self.client.right - self.client.left) // 626  # device pixels per pixel
         self.below_menu = wait_for("the window painted", self._etched_rule, 30)
-        left, top = self.client.left + 8, self.below_menu + 12
-        self.arena = Box(left, top, left + 610, top + 472)
+        left, top, s = self.client.left + 8 * self.scale, self.below_menu + 12 * self.scale, self.scale
+        self.arena = Box(left, top, left + 610 * s, top + 472 * s)
 
     def _window(self):
         assert not self.ended(), f"the game ended early, with exit code {self.process.returncode}"
@@ -33,9 +36,9 @@ class Game:
         return len(found) == 1 and found[0]
 
     def _etched_rule(self):  # the area below the menu bar opens with it: grey over white
-        image, x = self.x.screenshot(), self.client.left + 3
-        for y in range(self.client.top, self.client.bottom - 2):
-            if (image.getpixel((x, y + 1)), image.getpixel((x, y + 2))) == (GREY, WHITE):
+        image, x, s = self.x.screenshot(), self.client.left + 3, self.scale
+        for y in range(self.client.top, self.client.bottom - 2 * s):
+            if (image.getpixel((x, y + s)), image.getpixel((x, y + 2 * s))) == (GREY, WHITE):
                 return y
 
     def ended(self):
@@ -48,11 +51,11 @@ class Game:
         colours = self.x.screenshot().crop(self.arena).getcolors(8)
         return colours and GRID in {colour for _, colour in colours}
 
-    def green_cells(self):  # sampled at pixel (4, 4), which lies on every trail piece and head
+    def green_cells(self, colour=GREEN):  # sampled at pixel (4, 4), on every trail piece and head
         left, top, right, bottom = self.arena
         cells = self.x.screenshot().crop((left - 1, top - 1, right - 1, bottom - 1))
         cells = cells.resize((61, 47), Image.Resampling.NEAREST).getdata()
-        return {(i % 61, i // 61) for i, colour in enumerate(cells) if colour == GREEN}
+        return {(i % 61, i // 61) for i, pixel in enumerate(cells) if pixel == colour}
 
     def trail(self):  # player 1's, from column 1 along its row: (row, length), if one row is there
         green = self.green_cells()

@@ -22,7 +22,8 @@ from session_sound import sound
 
 # Each session's checks, and the keyword arguments of its Desktop: the X server's screen, the
 # window manager's command line, and what each game launch adds to the environment.
-SESSIONS = {"play": (play, {}), "sound": (sound, {}), "package": (package, {})}
+SESSIONS = {"play": (play, {"screen": "1920x1200x24", "title_points": 28}),  # a tall title bar
+            "sound": (sound, {}), "package": (package, {})}
 
 
 def main():

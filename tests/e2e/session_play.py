@@ -1,7 +1,10 @@
-# One game under a window manager, driven by keys and clicks, judged from the screen.
+# One game under a window manager, driven by keys and clicks, judged from the screen; then the
+# game on the desktops people play on: scale factors, a large font, a non-Latin layout.
+import os
+import re
 import time
 
-from game import BLACK, GREY, STEADY, WHITE, Game
+from game import BLACK, BLUE, GREEN, GREY, GRID, STEADY, WHITE, Game
 from harness import wait_for
 
 
@@ -24,6 +27,7 @@ def play(ctx):
     wait_for("a click on the splash clears the arena", game.cleared, 3)
     row, _ = wait_for("player 1's trail starts at column 1", game.trail, 2)
     wait_for("and grows right", lambda: trail(game, row, longer=9), 2)
+    even(game, row)
     x.xdotool("key", "Up")
     wait_for("Up turns the head up", lambda: heads(game, 0, -1), 2)
 
@@ -62,12 +66,109 @@ def play(ctx):
     x.xdotool("key", "ctrl+q")
     wait_for("Ctrl+Q to end the game within a second", game.ended, 1)
     assert game.process.returncode == 0, f"Ctrl+Q: exit code {game.process.returncode}"
+    desktops(ctx)
 
 
-def heads(game, dx, dy):  # whether each green cell added in a third of a second continues one
-    before = game.green_cells()
+def desktops(ctx):
+    x = ctx.x  # 150 % as GNOME sets it, on a screen where twice the layout fits
+    x.resource("Xft.dpi", 144)
+    game = Game(ctx, "--seed", STEADY)
+    assert game.scale == 2, f"drawn at {game.scale} device pixels per pixel, not 2"
+    x.xdotool("key", "space")
+    row, _ = wait_for("a match at twice the size", lambda: trail(game, longer=9), 3)
+    even(game, row)
+    beside(ctx, game, "scale-1.5.png")
+    x.xdotool("key", "ctrl+q")
+    x.resource("Xft.dpi", 96)
+
+    # A Wayland session: the arrows steer with the Scoreboard beside the game.
+    game = Game(ctx, "--seed", STEADY, x=x.wayland())
+    x.xdotool("key", "space")
+    wait_for("a match under weston", lambda: trail(game, longer=5), 3)
+    beside(ctx, game, "weston.png", game.x)
+    x.xdotool("key", "Up")
+    wait_for("the arrows steer", lambda: heads(game, 0, -1), 2)
+    x.xdotool("key", "ctrl+q")
+
+    # 150 % on 1366 x 768, a 14 pt font, a tall title bar, a ru layout and eight players.
+    x.resize(1366, 768)
+    os.makedirs(gtk := f"{x.env['HOME']}/.config/gtk-3.0")
+    print("[Settings]\ngtk-font-name=DejaVu Sans 14", file=open(f"{gtk}/settings.ini", "w"))
+    game = Game(ctx, "--seed", STEADY,
+                env={"QT_SCALE_FACTOR": "1.5", "QT_QPA_PLATFORMTHEME": "gtk3"})
+    for keys in (["Down", "Right", "t"], ["c", "s"]):  # two humans, six computers
+        x.xdotool("key", "alt+p", *keys)
+    x.xdotool("key", "space", "Pause")  # paused, the status line shows
+    board = beside(ctx, game, "small-screen-14pt.png")
+    rows_and_labels(x, game, board)
+    x.x("setxkbmap", "ru")  # player 2 starts in row 2: S, not W
+    x.xdotool("key", "Cyrillic_yeru", "Pause")
+    wait_for("ы (at S) turns player 2 down", lambda: heads(game, 0, 1, BLUE, 20), 2)
+    x.xdotool("key", "Up")
+    wait_for("the arrows still steer", lambda: heads(game, 0, -1, GREEN, 20), 2)
+
+
+def beside(ctx, game, shot, nested=None):  # the Scoreboard, shown: wholly on the screen, the
+    x = nested or ctx.x  # keyboard kept
+    x.xdotool("key", "alt+s")
+    board = wait_for("the scoreboard", lambda: x.windows("--name", "^Score"), 5)[0]
+    frame = wait_for("framed", lambda: x.frame(board), 3)
+    main = x.frame(game.window)
+    for box in (main, frame):
+        assert min(box) >= 0 and box.right <= x.size[0] and box.bottom <= x.size[1], box
+    # Over the game only as far as the screen forces, give or take one pixel of the layout.
+    must = frame.right - frame.left - max(main.left, x.size[0] - main.right)
+    covered = min(frame.right, main.right) - max(frame.left, main.left)
+    assert covered <= max(0, must) + game.scale, f"{frame} covers {covered} of {main}"
+    assert nested or x.xdotool("getactivewindow").strip() == game.window, "the board is active"
+    x.screenshot().save(ctx.artefact(shot))
+    return board
+
+
+def even(game, row):  # every cell, grid line and trail as many device pixels as the next
+    image, (left, top, right, bottom), s = game.x.screenshot(), game.arena, game.scale
+    column = lambda x: [image.getpixel((x, y)) for y in range(top, bottom)]
+    lines = [runs([image.getpixel((x, top + 2 * s)) for x in range(left, right)], GRID),
+             runs(column(left + 2 * s), GRID)]
+    cells = {b[0] - a[0] for line in lines for a, b in zip(line, line[1:])}
+    widths = {n for line in lines for _, n in line}
+    trails = {n for c in range(2, 9) for _, n in runs(column(left + (10 * c + 2) * s), GREEN)}
+    assert (cells, widths, trails) == ({10 * s}, {s}, {2 * s}), \
+        f"cells {cells}, grid lines {widths}, trails {trails} device pixels at {s}"
+
+
+def rows_and_labels(x, game, board):  # the status line and the Scoreboard: nothing clipped,
+    image, client = x.screenshot(), x.client(board)  # run together or hidden
+    top = game.below_menu + 492  # the status bar: a sunken frame of 19 pixels
+    rows, _ = ink(image, game.client.left + 3, top + 1, game.client.left + 620, top + 18)
+    assert rows[0] >= top + 2 and rows[-1] <= top + 16, f"status text in rows {rows} of {top}"
+    top = next(y for y in range(client.top, client.bottom) if (image.getpixel(
+        (client.left + 3, y + 1)), image.getpixel((client.left + 3, y + 2))) == (GREY, WHITE))
+    assert client.bottom >= top + 245, f"client area ends {client.bottom - top} pixels down"
+    _, columns = ink(image, client.left, top + 11, client.right, top + 24)
+    gaps = [[c for c in range(client.left + a, client.left + b) if c not in columns]
+            for a, b in ((146, 194), (194, 240))]
+    assert all(len(gap) >= 2 for gap in gaps), f"headings run together: gaps {gaps}"
+    for panel in (38, 64, 89, 114, 140, 165, 190, 215):  # a row's labels above its etched rule
+        rows, _ = ink(image, client.left + 2, top + panel - 1, client.right, top + panel + 17)
+        assert rows[-1] <= top + panel + 14, f"row at {panel}: text down to {rows[-1] - top}"
+
+
+def ink(image, left, top, right, bottom):  # the rows and columns unlike the background
+    found = [(x, y) for y in range(top, bottom) for x in range(left, right)
+             if image.getpixel((x, y)) != image.getpixel((left, top))]
+    return sorted({y for _, y in found}), {x for x, _ in found}
+
+
+def runs(pixels, colour):  # (start, length) of each run of `colour`
+    marks = "".join("x" if pixel == colour else " " for pixel in pixels)
+    return [(run.start(), len(run[0])) for run in re.finditer("x+", marks)]
+
+
+def heads(game, dx, dy, colour=GREEN, columns=61):  # whether each cell added in a third of a
+    before = {c for c in game.green_cells(colour) if c[0] < columns}  # second continues one
     time.sleep(0.35)
-    after = game.green_cells()
+    after = {c for c in game.green_cells(colour) if c[0] < columns}
     return after > before and all((x - dx, y - dy) in after for x, y in after - before)
 
 

@@ -1,7 +1,9 @@
 #include "game_window_fixture.h"
+#include "scores/frmScore.h"
 #include "ui/splash_picture.h"
 
 #include <QAction>
+#include <QMenuBar>
 
 // Keys reach the arena through the window system and steer, start or pause a match.
 class KeyboardTest : public QObject {
@@ -48,6 +50,35 @@ class KeyboardTest : public QObject {
             QCOMPARE(window->match().cycle(1)->Direction(), first);
             QCOMPARE(window->match().cycle(2)->Direction(), second);
         }
+
+        // A layout without Latin letters steers player 2 by the keys' places. Key, X11 scan code
+        // (evdev + 8), player 2's heading after the next move.
+        press(*window, "Space");
+        const std::tuple<int, quint32, int> places[] = {
+            {0x426, 25, Up},       // Cyrillic TSE where a US keyboard has W
+            {0x412, 40, Right},    // VE at D
+            {0x42B, 39, Down},     // YERU at S
+            {0x419, 24, Down},     // SHORT I at Q: nothing
+            {0x424, 38, Left},     // EF at A
+            {Qt::Key_Z, 25, Left}, // a Latin layout's Z at W's place: nothing
+            {Qt::Key_W, 52, Up}};  // its W at Z's place
+        for (const auto& [key, scanCode, heading] : places) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::ShiftModifier, scanCode, 0, 0);
+            QApplication::sendEvent(window->controls().picField, &event);
+            window->tmrPulse_Timer();
+            QCOMPARE(window->match().cycle(2)->Direction(), heading);
+        }
+
+        // Keys pressed on the Scoreboard steer; "&Clear Scores" gives the keyboard back.
+        window->menus().mnuScore->trigger();
+        frmScore& board = window->scoreWindow();
+        board.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&board));
+        QTest::keyClick(&board, Qt::Key_Down);
+        window->tmrPulse_Timer();
+        QCOMPARE(window->match().cycle(1)->Direction(), Down);
+        board.menuBar()->actions().constFirst()->trigger();
+        QTRY_COMPARE(QApplication::focusWidget(), window->controls().picField);
     }
 };
 
