@@ -47,10 +47,11 @@ class Processes:
 
 
 def private_environment(scratch):
-    # Its own home, runtime and temporary folders in `scratch`; no display, bus or sound server
-    # from outside, and a bus address that leads nowhere, so that no client starts one.
-    env = {name: value for name, value in os.environ.items()
-           if not name.startswith(("DISPLAY", "WAYLAND", "PULSE", "XDG_", "DBUS", "XAUTHORITY"))}
+    # Its own home, runtime and temporary folders in `scratch`; no display, bus, sound server or
+    # Qt setting from outside (the tests' own QT_QPA_PLATFORM=offscreen among them), and a bus
+    # address that leads nowhere, so that no client starts one.
+    env = {name: value for name, value in os.environ.items() if not name.startswith(
+        ("DISPLAY", "WAYLAND", "PULSE", "XDG_", "DBUS", "XAUTHORITY", "QT_"))}
     for folder in ("home", "run", "tmp"):
         os.makedirs(f"{scratch}/{folder}", mode=0o700)
     return dict(env, HOME=f"{scratch}/home", XDG_RUNTIME_DIR=f"{scratch}/run", NO_AT_BRIDGE="1",
