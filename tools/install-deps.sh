@@ -40,6 +40,7 @@ if [[ "${1:-}" == "--tests" ]]; then
         x11-utils
         python3
         python3-pil
+        tesseract-ocr
     )
 fi
 

@@ -3,6 +3,7 @@ import time
 
 from game import BLACK, GREY, STEADY, WHITE, Game
 from harness import wait_for
+from round_trip import round_trip
 
 
 def play(ctx):
@@ -62,6 +63,7 @@ def play(ctx):
     x.xdotool("key", "ctrl+q")
     wait_for("Ctrl+Q to end the game within a second", game.ended, 1)
     assert game.process.returncode == 0, f"Ctrl+Q: exit code {game.process.returncode}"
+    round_trip(ctx)
 
 
 def heads(game, dx, dy):  # whether each green cell added in a third of a second continues one
