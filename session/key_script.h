@@ -38,6 +38,8 @@ struct ScriptLine {
 // nothing follows Quit. Its lines must say so, or the recording is damaged.
 class KeyScript {
   public:
+    // Raised whenever the format, or the rules, change so that an older recording would play
+    // differently: such a recording is refused rather than replayed wrong.
     static constexpr int RecordingVersion = 1;
 
     static KeyScript parse(std::istream& in, const std::string& sourceName);
