@@ -13,8 +13,8 @@ SessionRecorder::SessionRecorder(const QString& path, std::uint64_t seed) : file
 }
 
 void SessionRecorder::listenTo(const GameMenus& menus) {
-    for (const auto& [entry, key] : menuChoices(menus)) {
-        connect(entry, &QAction::triggered, this, [this, key] { pass(key); });
+    for (const MenuChoice& choice : menuChoices(menus)) {
+        connect(choice.entry, &QAction::triggered, this, [this, key = choice.key] { pass(key); });
     }
     connect(menus.mnuGameBoundaries, &QAction::triggered, this, [this](bool checked) {
         pass(checked ? ScriptKey::BoundariesOn : ScriptKey::BoundariesOff);

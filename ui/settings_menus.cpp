@@ -8,8 +8,9 @@
 
 SettingsMenus::SettingsMenus(GameMenus& menus, Settings& settings)
     : menus_(menus), settings_(settings) {
-    for (const auto& [entry, key] : menuChoices(menus)) {
-        QObject::connect(entry, &QAction::triggered, entry, [this, key] { choose(key); });
+    for (const MenuChoice& choice : menuChoices(menus)) {
+        QObject::connect(choice.entry, &QAction::triggered, choice.entry,
+                         [this, key = choice.key] { choose(key); });
     }
 }
 
