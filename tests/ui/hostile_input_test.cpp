@@ -165,7 +165,8 @@ class HostileInputTest : public QObject {
         recorder.pass(ScriptKey::Quit);
         std::ostringstream summary;
         Summary report(summary);
-        Runner replay({}, KeyScript::loadRecording(folder.filePath("run").toStdString()), report);
+        const KeyScript recording = KeyScript::loadRecording(folder.filePath("run").toStdString());
+        Runner replay({}, recording, report);
         replay.run();
         for (int p = 1; p <= ScoreTable::Players; ++p) {
             const ScoreTable &headless = replay.scores(), &shown = window->scoreWindow().tallies();

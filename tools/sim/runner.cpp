@@ -134,7 +134,11 @@ std::optional<EndReason> Runner::press(ScriptKey key) {
     default:
         break;
     }
-    const KeyAction action = actionForKey(*keyboardKey(key), options_.settings.HumanCount);
+    const auto keyboard = keyboardKey(key);
+    if (!keyboard) {
+        return std::nullopt;
+    }
+    const KeyAction action = actionForKey(*keyboard, options_.settings.HumanCount);
     switch (action.kind) {
     case KeyAction::Steer:
         match_.steer(action.slot, action.heading);
