@@ -45,6 +45,7 @@ if [[ "${1:-}" == "--tests" ]]; then
         qt6-gtk-platformtheme
         python3
         python3-pil
+        tesseract-ocr
     )
 fi
 

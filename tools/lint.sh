@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-folders=(arena cycles match scores ui tools tests bench)
+folders=(arena cycles match scores session ui tools tests bench)
 
 [[ -f $build/compile_commands.json ]] || cmake -S . -B "$build" -G Ninja
 cmake --build "$build" -j"$(nproc)"

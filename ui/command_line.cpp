@@ -66,6 +66,16 @@ GameOptions readCommandLine(int& argc, char* argv[]) {
         QStringLiteral("FILE"));
     tickLogOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(tickLogOption);
+    const QCommandLineOption recordOption(
+        QStringLiteral("record"),
+        QStringLiteral("Writes the session to FILE as it is played, to replay or share it."),
+        QStringLiteral("FILE"));
+    parser.addOption(recordOption);
+    const QCommandLineOption replayOption(
+        QStringLiteral("replay"),
+        QStringLiteral("Plays back the session recorded in FILE; then the game is yours."),
+        QStringLiteral("FILE"));
+    parser.addOption(replayOption);
     parser.process(withoutQtOwnOptions(QCoreApplication::arguments()));
 
     GameOptions options;
@@ -78,5 +88,11 @@ GameOptions readCommandLine(int& argc, char* argv[]) {
         }
     }
     options.tickLogPath = parser.value(tickLogOption);
+    options.recordPath = parser.value(recordOption);
+    options.replayPath = parser.value(replayOption);
+    if (parser.isSet(recordOption) && parser.isSet(replayOption)) {
+        std::fputs("zarvo-cycles: --record and --replay cannot be used together.\n", stderr);
+        std::exit(1);
+    }
     return options;
 }

@@ -8,6 +8,8 @@
 struct GameOptions {
     std::optional<std::uint64_t> seed; // the hidden --seed: a fixed random seed
     QString tickLogPath;               // the hidden --tick-log; empty when not asked for
+    QString recordPath;                // --record: where the session is written
+    QString replayPath;                // --replay: the recording to play back
 };
 
 // Reads the command line before any window system is touched, so that --help, --version and a

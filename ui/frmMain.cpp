@@ -6,6 +6,7 @@
 #include "ui/arena_view.h"
 #include "ui/etched_surface.h"
 #include "ui/game_keys.h"
+#include "ui/session_link.h"
 #include "ui/splash_picture.h"
 #include "ui/tick_log.h"
 
@@ -91,6 +92,7 @@ void frmMain::moveEvent(QMoveEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    passes(ScriptKey::Quit);
     if (score_) {
         score_->close();
     }
@@ -99,19 +101,30 @@ void frmMain::closeEvent(QCloseEvent* event) {
     QCoreApplication::exit(0);
 }
 
+bool frmMain::passes(ScriptKey key) {
+    return session_ == nullptr || session_->pass(key);
+}
+
 void frmMain::mnuGameNew_Click() {
-    match_.mnuGameNew_Click(settings_);
+    if (passes(ScriptKey::NewGame)) {
+        match_.mnuGameNew_Click(settings_);
+    }
 }
 
 void frmMain::mnuGameStop_Click() {
-    match_.mnuGameStop_Click();
+    if (passes(ScriptKey::Stop)) {
+        match_.mnuGameStop_Click();
+    }
 }
 
 void frmMain::mnuGamePause_Click() {
-    match_.mnuGamePause_Click();
+    if (passes(ScriptKey::Pause)) {
+        match_.mnuGamePause_Click();
+    }
 }
 
 void frmMain::mnuGameQuit_Click() {
+    passes(ScriptKey::Quit);
     tmrPulse_.stop();
     QCoreApplication::exit(0);
 }
@@ -122,6 +135,9 @@ void frmMain::picSplash_Click() {
 }
 
 void frmMain::tmrPulse_Timer() {
+    if (session_ != nullptr && !session_->tickStarting()) {
+        return;
+    }
     if (tickLog_ != nullptr) {
         tickLog_->stamp();
     }
@@ -134,6 +150,11 @@ void frmMain::picField_KeyDown(int key) {
         return;
     }
     const KeyAction action = actionForKey(*gamePress, settings_.HumanCount);
+    // New Game and Pause tell the session themselves.
+    const bool command = action.kind == KeyAction::NewGame || action.kind == KeyAction::Pause;
+    if (!command && !passes(scriptKeyFor(*gamePress))) {
+        return;
+    }
     switch (action.kind) {
     case KeyAction::Steer:
         match_.steer(action.slot, action.heading);

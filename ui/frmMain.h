@@ -3,6 +3,7 @@
 #include "arena/random_source.h"
 #include "match/match.h"
 #include "match/settings.h"
+#include "session/key_script.h"
 #include "ui/game_menus.h"
 #include "ui/main_layout.h"
 #include "ui/settings_menus.h"
@@ -15,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class SessionLink;
 class TickLog;
 class frmScore;
 
@@ -51,6 +53,8 @@ class frmMain : public QMainWindow {
 
     // Stamps every tick into the log as it starts (the hidden --tick-log option).
     void setTickLog(TickLog* log) { tickLog_ = log; }
+    // A recording or a replay of the session; nullptr for none.
+    void setSessionLink(SessionLink* link) { session_ = link; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -63,6 +67,7 @@ class frmMain : public QMainWindow {
     void centreSplash();
     void giveKeyboardToArena();
     void connectCommands();
+    bool passes(ScriptKey key);
 
     Settings settings_;
     RandomSource random_;
@@ -75,5 +80,6 @@ class frmMain : public QMainWindow {
     WindowOutside outside_;
     Match match_;
     TickLog* tickLog_ = nullptr;
+    SessionLink* session_ = nullptr;
     bool loaded_ = false;
 };

@@ -4,6 +4,7 @@
 #include "ui/frmMain.h"
 #include "ui/graphical_session.h"
 #include "ui/main_layout.h"
+#include "ui/session_setup.h"
 #include "ui/tick_log.h"
 
 #include <QApplication>
@@ -30,7 +31,14 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    frmMain window(options.seed);
+    // Outlives the window, which it records or replays.
+    SessionSetup session(options);
+    if (const QString problem = session.recordingProblem(); !problem.isEmpty()) {
+        std::fprintf(stderr, "zarvo-cycles: cannot write the recording: %s\n", qPrintable(problem));
+        return 1;
+    }
+
+    frmMain window(session.seed());
     if (tickLog) {
         window.setTickLog(&*tickLog);
     }
@@ -39,5 +47,6 @@ int main(int argc, char* argv[]) {
     // access keys would do nothing.
     window.activateWindow();
     window.controls().picField->setFocus();
+    session.join(window);
     return QApplication::exec();
 }

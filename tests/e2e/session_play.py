@@ -6,6 +6,7 @@ import time
 
 from game import BLACK, BLUE, GREEN, GREY, GRID, STEADY, WHITE, Game
 from harness import wait_for
+from round_trip import round_trip
 
 
 def play(ctx):
@@ -66,6 +67,7 @@ def play(ctx):
     x.xdotool("key", "ctrl+q")
     wait_for("Ctrl+Q to end the game within a second", game.ended, 1)
     assert game.process.returncode == 0, f"Ctrl+Q: exit code {game.process.returncode}"
+    round_trip(ctx)
     desktops(ctx)
 
 

@@ -1,6 +1,6 @@
-#include "key_script.h"
 #include "options.h"
 #include "runner.h"
+#include "session/key_script.h"
 #include "trace.h"
 
 #include <QJsonArray>
@@ -95,6 +95,14 @@ TEST(RunnerTrace, TellsTheSameStoryForTheSameSeedAsTheOptionsAndKeysAskFor) {
         {"--seed 3 --computers 0 --matches 2 --level 3", "",
          "#1 1+0 free [103] wall true won by 1@1 #2 1+0 free [103] wall true won by 1@1 "
          "points 100 2 moves"},
+        // A recording: its own seed, nothing before NewGame, no step lost to a pause, a match
+        // kept open after it ended, the edge chosen between matches, Quit the end.
+        {"",
+         "zarvo-cycles recording 1\nseed 1\n0 1 TwoHumans\n0 1 NoComputer\n0 1 NewGame\n"
+         "1 3 Pause\n1 3 Pause\n1 70 Stop\n1 70 BoundariesOff\n1 70 NewGame\n2 9 Quit",
+         "TwoHumans@1 NoComputer@1 NewGame@1 #1 2+0 free [] wall true Pause@3 Pause@3 "
+         "1 crashed at 60,33 2 crashed at 60,25 no cycle moved@61 Stop@70 BoundariesOff@70 "
+         "NewGame@70 #2 2+0 free [] wall false Quit@9 session ended@9 points 0 136 moves"},
     };
     QMap<QString, int> seen;
     for (const auto& [commandLine, keys, expected] : runs) {
@@ -110,10 +118,27 @@ TEST(RunnerTrace, TellsTheSameStoryForTheSameSeedAsTheOptionsAndKeysAskFor) {
 TEST(RunnerOptions, ReachTheRunOrRejectABadCommandLineOrKeyFile) {
     const RunOptions run = parse("--keys k --check --trace");
     EXPECT_EQ(std::tuple(run.keysFile, run.check, run.trace), std::tuple("k", true, true));
-    for (const char* bad : {"--humans 0", "--humans 3", "--computers 7", "--computers -1",
-                            "--rule teams", "--level 0", "--level 7", "--level 1.5", "--seed -1",
-                            "--seed x", "--matches 0", "--max-ticks 0", "--seed", "--wrap=yes",
-                            "--speed 2", "stray", "--keys=", "--seed 18446744073709551616"}) {
+    for (const char* bad : {"--humans 0",
+                            "--humans 3",
+                            "--computers 7",
+                            "--computers -1",
+                            "--rule teams",
+                            "--level 0",
+                            "--level 7",
+                            "--level 1.5",
+                            "--seed -1",
+                            "--seed x",
+                            "--matches 0",
+                            "--max-ticks 0",
+                            "--seed",
+                            "--wrap=yes",
+                            "--speed 2",
+                            "stray",
+                            "--keys=",
+                            "--seed 18446744073709551616",
+                            "--replay r --seed 1",
+                            "--replay r --keys k",
+                            "--replay="}) {
         EXPECT_THROW(parse(bad), UsageError) << bad;
     }
     for (const std::string bad :
@@ -122,5 +147,30 @@ TEST(RunnerOptions, ReachTheRunOrRejectABadCommandLineOrKeyFile) {
         EXPECT_THAT([&] { KeyScript::parse(in, "keys.txt"); },
                     testing::ThrowsMessage<KeyScriptError>(testing::StartsWith("keys.txt:3: ")))
             << bad;
+    }
+}
+
+TEST(Recordings, AnotherFormatOrADamagedLineIsRefusedByItsLine) {
+    const std::string start = "zarvo-cycles recording 1\nseed 7\n";
+    const std::pair<std::string, std::string> refused[] = {
+        {"zarvo-cycles recording 0", "1: a recording in format 0, made by an older version of "
+                                     "the game; this one replays format 1 only"},
+        {"zarvo-cycles recording 1\n\n0 1 Up",
+         "3: expected \"seed N\" after the format line, found \"0 1 Up\""},
+        {"zarvo-cycles recording 1\nseed -7",
+         "2: seed \"-7\" is not a whole number from 0 to 18446744073709551615"},
+        {"zarvo-cycles recording 1\n# cut short",
+         "3: the recording ends before its \"seed N\" line"},
+        {start + "1 1 Up", "3: expected match 0, found 1 (each NewGame begins the next match)"},
+        {start + "0 1 NewGame\n0 2 Up",
+         "4: expected match 1, found 0 (each NewGame begins the next match)"},
+        {start + "0 1 NewGame\n1 5 Up\n1 4 Up", "5: step 4 comes after step 5"},
+        {start + "0 1 Quit\n0 1 Up", "4: nothing can follow Quit, the end of the session"},
+    };
+    for (const auto& [text, message] : refused) {
+        std::istringstream in(text);
+        EXPECT_THAT([&] { KeyScript::parse(in, "r"); },
+                    testing::ThrowsMessage<KeyScriptError>(testing::Eq("r:" + message)))
+            << text;
     }
 }

@@ -1,13 +1,18 @@
 #include "game_window_fixture.h"
+#include "runner.h"
 #include "scores/frmScore.h"
+#include "summary.h"
+#include "ui/session_recorder.h"
 #include "ui/splash_picture.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <random>
+#include <sstream>
 
 namespace {
 // A real tick comes at a moment of the wall clock and would make a run unrepeatable: its events
@@ -64,7 +69,8 @@ QString due(const frmMain& window) {
 // A person at the window pressing keys, choosing menu entries and clicking at random while the
 // match runs. A run replays from its seed: ZARVO_HOSTILE_SEED (printed at the start) with
 // ZARVO_HOSTILE_ACTIONS one more than the failing action stops there, and ZARVO_HOSTILE_TRACE
-// prints every action, the last one before a crash included.
+// prints every action, the last one before a crash included. The run is recorded, and its
+// recording replayed headless must end with the tallies the window shows.
 class HostileInputTest : public QObject {
     Q_OBJECT
 
@@ -79,6 +85,10 @@ class HostileInputTest : public QObject {
         RealTicksHeldBack heldBack;
         heldBack.timer = &window->tmrPulse();
         qApp->installEventFilter(&heldBack);
+        const QTemporaryDir folder;
+        SessionRecorder recorder(folder.filePath("run"), seed);
+        recorder.listenTo(window->menus());
+        window->setSessionLink(&recorder);
         // Every key but Quit's Ctrl+Q and Alt, and every menu entry but Quit and About: they
         // would end the run, open a menu that takes the keys, or wait for a click.
         const QStringList keys = QString("Up Down Left Right W S A D Space Pause Ctrl+Left Shift+W "
@@ -151,6 +161,18 @@ class HostileInputTest : public QObject {
         QVERIFY2(won >= actions / 1000 && stopped >= actions / 100,
                  qPrintable(QString("%1 matches won, %2 stopped").arg(won).arg(stopped)));
         QCOMPARE(heldObjects(), settledObjects); // nothing piles up
+
+        recorder.pass(ScriptKey::Quit);
+        std::ostringstream summary;
+        Summary report(summary);
+        const KeyScript recording = KeyScript::loadRecording(folder.filePath("run").toStdString());
+        Runner replay({}, recording, report);
+        replay.run();
+        for (int p = 1; p <= ScoreTable::Players; ++p) {
+            const ScoreTable &headless = replay.scores(), &shown = window->scoreWindow().tallies();
+            QCOMPARE(std::tuple(headless.points(p), headless.kills(p), headless.deaths(p)),
+                     std::tuple(shown.points(p), shown.kills(p), shown.deaths(p)));
+        }
     }
 };
 

@@ -1,6 +1,6 @@
-#include "key_script.h"
 #include "options.h"
 #include "runner.h"
+#include "session/key_script.h"
 #include "summary.h"
 #include "trace.h"
 #include "usage.h"
@@ -23,6 +23,12 @@ int main(int argc, char* argv[]) {
         }
         if (!options.keysFile.empty()) {
             keys = KeyScript::load(options.keysFile);
+            if (keys.recordedSeed()) {
+                throw UsageError(options.keysFile + " is a recording: play it with --replay");
+            }
+        }
+        if (!options.replayFile.empty()) {
+            keys = KeyScript::loadRecording(options.replayFile);
         }
     } catch (const std::runtime_error& error) {
         std::cerr << "zarvo-sim: " << error.what() << "\nTry 'zarvo-sim --help'.\n";

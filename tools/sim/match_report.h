@@ -1,10 +1,10 @@
 #pragma once
 
 #include "cycles/cycle.h"
-#include "key_script.h"
 #include "match/match.h"
 #include "match/settings.h"
 #include "scores/tallies.h"
+#include "session/key_script.h"
 
 #include <cstdint>
 #include <optional>
@@ -30,9 +30,10 @@ struct CycleMove {
     const std::string& status;
 };
 
-enum class EndReason { Won, NoCycleMoved, MaxTicks, Stopped, Replaced };
+enum class EndReason { Won, NoCycleMoved, MaxTicks, Stopped, Replaced, SessionEnded };
 
-// "no cycle moved", "max ticks", "stopped", "replaced"; nothing for a match that was won.
+// "no cycle moved", "max ticks", "stopped", "replaced", "session ended"; nothing for a match
+// that was won.
 constexpr std::string_view reasonName(EndReason reason) {
     switch (reason) {
     case EndReason::Won:
@@ -45,6 +46,8 @@ constexpr std::string_view reasonName(EndReason reason) {
         return "stopped";
     case EndReason::Replaced:
         return "replaced";
+    case EndReason::SessionEnded:
+        return "session ended";
     }
     return "";
 }

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "arena/levels.h"
+#include "session/settings_choices.h"
 
 #include <QCommandLineParser>
 #include <limits>
@@ -17,6 +18,7 @@ const QCommandLineOption LevelOption("level", "", "LEVEL");
 const QCommandLineOption WrapOption("wrap");
 const QCommandLineOption MatchesOption("matches", "", "N");
 const QCommandLineOption KeysOption("keys", "", "FILE");
+const QCommandLineOption ReplayOption("replay", "", "FILE");
 const QCommandLineOption MaxTicksOption("max-ticks", "", "N");
 const QCommandLineOption TraceOption("trace");
 const QCommandLineOption CheckOption("check");
@@ -81,8 +83,8 @@ RunOptions parseOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({SeedOption, HumansOption, ComputersOption, RuleOption, LevelOption,
-                       WrapOption, MatchesOption, KeysOption, MaxTicksOption, TraceOption,
-                       CheckOption, HelpOption});
+                       WrapOption, MatchesOption, KeysOption, ReplayOption, MaxTicksOption,
+                       TraceOption, CheckOption, HelpOption});
     if (!parser.parse(arguments)) {
         throw UsageError(parser.errorText().toStdString());
     }
@@ -104,11 +106,7 @@ RunOptions parseOptions(const QStringList& arguments) {
         settings.ComputerCount = intValue(parser, ComputersOption, 0, 6, "a number from 0 to 6");
     }
     if (parser.isSet(RuleOption)) {
-        settings.MatchRule = ruleValue(parser);
-    }
-    if (settings.MatchRule == Settings::Deathmatch) {
-        settings.HumanCount = 2;
-        settings.ComputerCount = 0;
+        chooseRule(settings, ruleValue(parser));
     }
     if (parser.isSet(LevelOption)) {
         settings.LevelChoice = levelValue(parser);
@@ -122,6 +120,21 @@ RunOptions parseOptions(const QStringList& arguments) {
         options.keysFile = parser.value(KeysOption).toStdString();
         if (options.keysFile.empty()) {
             throw UsageError("--keys needs a file name");
+        }
+    }
+    if (parser.isSet(ReplayOption)) {
+        // A recording holds its own seed and settings, and ends where the session ended.
+        for (const QCommandLineOption& option :
+             {SeedOption, HumansOption, ComputersOption, RuleOption, LevelOption, WrapOption,
+              MatchesOption, KeysOption, MaxTicksOption}) {
+            if (parser.isSet(option)) {
+                throw UsageError("--replay plays a session as it was recorded; it takes no --" +
+                                 option.names().constFirst().toStdString());
+            }
+        }
+        options.replayFile = parser.value(ReplayOption).toStdString();
+        if (options.replayFile.empty()) {
+            throw UsageError("--replay needs a file name");
         }
     }
     if (parser.isSet(MaxTicksOption)) {

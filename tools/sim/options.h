@@ -15,6 +15,7 @@ struct RunOptions {
     bool boundaries = true; // the arena's edge is a wall
     int matches = 1;
     std::string keysFile;
+    std::string replayFile; // a recording of a session
     int maxTicks = 10000;
     bool trace = false;
     bool check = false; // verify the invariants after every tick
@@ -28,5 +29,6 @@ class UsageError : public std::runtime_error {
 };
 
 // The arguments as main receives them, program name first. A deathmatch always plays two humans
-// and no computer, whatever --humans and --computers say, as the Players menu does.
+// and no computer, whatever --humans and --computers say, as the Players menu does. --replay
+// takes no option that a recording holds itself.
 RunOptions parseOptions(const QStringList& arguments);

@@ -2,10 +2,10 @@
 
 #include "arena/random_source.h"
 #include "invariants.h"
-#include "key_script.h"
 #include "match/match.h"
 #include "match_report.h"
 #include "options.h"
+#include "session/key_script.h"
 #include "sim_outside.h"
 
 #include <optional>
@@ -27,7 +27,11 @@ class InvariantViolation : public std::runtime_error {
 // moves while it is paused. A match ends when a tick ends it with a winner, when a tick moves no
 // cycle, when Stop is pressed, when NewGame is pressed (the New Game command sets up the next
 // match number at once; it counts towards --matches, so NewGame in the last match ends the run),
-// or after --max-ticks steps.
+// when Quit is pressed (which ends the run), or after --max-ticks steps.
+//
+// A recording replays as the session it was: its seed, no match before its first NewGame, each
+// match from one NewGame to the next whatever ended it in between, and no step after its last
+// line.
 //
 // With --check, the invariants are verified after each setup, each tick and each Stop; the first
 // violation ends the run with an InvariantViolation.
@@ -42,6 +46,9 @@ class Runner {
 
   private:
     MatchEnd playMatch(int number);
+    void replaySession();
+    void setUp(int number);
+    std::optional<MatchEnd> step(int number);
     std::optional<EndReason> press(ScriptKey key);
     MatchEnd ending(int number, int tick, EndReason reason) const;
     enum class CheckPoint { Setup, Tick, Stop };
@@ -56,5 +63,6 @@ class Runner {
     int tick_ = 0;
     int movedInTick_ = 0;
     int lastMoved_ = 0;
+    bool open_ = false; // a match has been set up and its end not yet reported
     InvariantChecker checker_;
 };

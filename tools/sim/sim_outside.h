@@ -6,14 +6,15 @@
 #include <string>
 
 // The world outside the rules, without a display: score bookings go to a score table, the edge
-// is a wall as --wrap says, the status line is kept as text; pictures, sounds, score rows,
-// menus, the timer and the splash have nothing to show and are ignored.
+// is a wall as --wrap or a recording's Boundaries says, the status line is kept as text; pictures,
+// sounds, score rows, menus, the timer and the splash have nothing to show and are ignored.
 class SimOutside : public Outside {
   public:
     explicit SimOutside(bool edgeIsWall) : wall_(edgeIsWall) {}
 
     const ScoreTable& scores() const { return scores_; }
     const std::string& status() const { return status_; }
+    void setEdgeIsWall(bool wall) { wall_ = wall; }
 
     void clearArena() override {}
     void drawTile(int, int, int, int) override {}
