@@ -19,7 +19,11 @@ frmScore::frmScore(const QIcon& icon, QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(icon);
     // Shown beside the game window, it must leave the keyboard with the arena.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    menuBar()->addAction(QStringLiteral("&Clear Scores"), this, &frmScore::mnuClear_Click);
+    menuBar()->addAction(QStringLiteral("&Clear Scores"), this, [this] {
+        if (!clearGate_ || clearGate_()) {
+            mnuClear_Click();
+        }
+    });
 
     auto* client = new QWidget(this);
     client->setFont(layoutFont(client->font()));

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 
 class QLabel;
 class ScoreRow;
@@ -26,6 +27,8 @@ class frmScore : public QMainWindow {
     void placeRow(int player);
 
     void mnuClear_Click();
+    // Asked before "&Clear Scores" acts; false leaves the scores as they are.
+    void setClearGate(std::function<bool()> gate) { clearGate_ = std::move(gate); }
 
     const ScoreTable& tallies() const { return tallies_; }
 
@@ -55,4 +58,5 @@ class frmScore : public QMainWindow {
     ScoreTable tallies_;
     QLabel* lblNoScores_ = nullptr;
     std::array<ScoreRow*, ScoreTable::Players> fraScore_{};
+    std::function<bool()> clearGate_;
 };

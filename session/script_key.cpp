@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<ScriptKey, std::string_view>, 33> Names{{
+constexpr std::array<std::pair<ScriptKey, std::string_view>, 34> Names{{
     {ScriptKey::Up, "Up"},
     {ScriptKey::Down, "Down"},
     {ScriptKey::Left, "Left"},
@@ -41,6 +41,7 @@ constexpr std::array<std::pair<ScriptKey, std::string_view>, 33> Names{{
     {ScriptKey::LevelSix, "LevelSix"},
     {ScriptKey::BoundariesOn, "BoundariesOn"},
     {ScriptKey::BoundariesOff, "BoundariesOff"},
+    {ScriptKey::ClearScores, "ClearScores"},
 }};
 
 constexpr std::array<std::pair<ScriptKey, Key>, 10> KeyboardKeys{{

@@ -6,7 +6,8 @@
 #include <string_view>
 
 // What a key file or a recording can press: the arena's keys, the Game menu's commands, the
-// Players and Levels menus' entries, and the Boundaries check mark set on or off.
+// Players and Levels menus' entries, the Boundaries check mark set on or off, and the
+// Scoreboard's Clear Scores.
 enum class ScriptKey {
     Up,
     Down,
@@ -41,6 +42,7 @@ enum class ScriptKey {
     LevelSix,
     BoundariesOn,
     BoundariesOff,
+    ClearScores,
 };
 
 // The name a key file, a recording and the trace use ("Up", "NewGame", "TwoHumans").

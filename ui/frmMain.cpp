@@ -174,6 +174,7 @@ frmScore& frmMain::scoreWindow() {
     if (!score_) {
         score_ = std::make_unique<frmScore>(windowIcon());
         connect(score_.get(), &frmScore::cleared, this, &frmMain::giveKeyboardToArena);
+        score_->setClearGate([this] { return passes(ScriptKey::ClearScores); });
         connect(score_.get(), &frmScore::keyPressed, this, [this](QKeyEvent* event) {
             QCoreApplication::sendEvent(controls_.picField, event);
         });

@@ -1,5 +1,6 @@
 #include "ui/session_replay.h"
 
+#include "scores/frmScore.h"
 #include "ui/frmMain.h"
 #include "ui/menu_choices.h"
 
@@ -127,6 +128,8 @@ void SessionReplay::press(ScriptKey key) {
         window_.mnuGameNew_Click();
         ++match_;
         ticksRun_ = 0;
+    } else if (key == ScriptKey::ClearScores) {
+        window_.scoreWindow().mnuClear_Click();
     } else if (key == ScriptKey::BoundariesOn || key == ScriptKey::BoundariesOff) {
         window_.menus().mnuGameBoundaries->setChecked(key == ScriptKey::BoundariesOn);
     } else {

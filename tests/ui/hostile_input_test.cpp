@@ -96,8 +96,8 @@ class HostileInputTest : public QObject {
                                          "Shift+Tab Return Esc X Q N 1 F1 Home Backspace Ctrl+Z")
                                      .split(' ');
         // Mostly ticks, keys and menu choices; now and then a long run of ticks lets a match end.
-        // Kinds: 0 a tick, 1 a run of ticks, 2 a key, 3 a menu entry, 4 closing the scoreboard,
-        // 5 a click on the splash.
+        // Kinds: 0 a tick, 1 a run of ticks, 2 a key, 3 a menu entry, 4 closing the scoreboard
+        // or clearing its scores, 5 a click on the splash.
         std::discrete_distribution<int> pickKind({40, 1, 30, 24, 1, 1});
         std::mt19937_64 random(seed);
         const auto below = [&random](qsizetype n) {
@@ -139,7 +139,12 @@ class HostileInputTest : public QObject {
                 chosen->trigger();
                 done = chosen->text();
             } else if (kind == 4 && window->hasScoreWindow()) {
-                window->scoreWindow().close();
+                frmScore& board = window->scoreWindow();
+                if (below(2) == 0) {
+                    board.close();
+                } else {
+                    board.menuBar()->actions().constFirst()->trigger();
+                }
             } else if (kind == 5 && window->controls().picSplash->isVisible()) {
                 QTest::mouseClick(window->controls().picSplash, Qt::LeftButton);
             }

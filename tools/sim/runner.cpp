@@ -126,6 +126,9 @@ std::optional<EndReason> Runner::press(ScriptKey key) {
     case ScriptKey::BoundariesOff:
         outside_.setEdgeIsWall(key == ScriptKey::BoundariesOn);
         return std::nullopt;
+    case ScriptKey::ClearScores:
+        outside_.clearScores();
+        return std::nullopt;
     case ScriptKey::Stop:
         match_.mnuGameStop_Click();
         return EndReason::Stopped;

@@ -15,6 +15,7 @@ class SimOutside : public Outside {
     const ScoreTable& scores() const { return scores_; }
     const std::string& status() const { return status_; }
     void setEdgeIsWall(bool wall) { wall_ = wall; }
+    void clearScores() { scores_.clear(); }
 
     void clearArena() override {}
     void drawTile(int, int, int, int) override {}

@@ -51,6 +51,7 @@ the match); blank lines and everything after '#' are ignored. KEY is one of
                        computer brings one computer); it counts from the next setup on
   BoundariesOn BoundariesOff
                        make the arena's edge a wall, or let the arena wrap around
+  ClearScores          set every tally back to zero (the Scoreboard's Clear Scores)
 Keys for a step the match does not reach are never pressed.
 
 Recording (--replay FILE): what `zarvo-cycles --record FILE` writes, a key file whose first
