@@ -22,7 +22,7 @@ RunOptions parse(const QString& commandLine) {
 // without a winner carry keys of their own.
 const QMap<QString, std::pair<QString, QString>> Kinds = {
     {"match",
-     {"boundaries? computers# cycleCount# humans# level$ match# rule$ seed# type$",
+     {"boundaries? computers# cycleCount# humans# level$ match# rule$ seed$ type$",
       "#%match %humans+%computers %rule [%level] wall %boundaries"}},
     {"field", {"rows[ type$", ""}},
     {"start", {"color# dir# human? slot# type$ x# y#", ""}},

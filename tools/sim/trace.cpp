@@ -1,12 +1,17 @@
 #include "trace.h"
 
 #include "arena/levels.h"
-#include "json_line.h"
 
-#include <array>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QString>
 #include <vector>
 
 namespace {
+
+QString text(std::string_view value) {
+    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+}
 
 std::string_view levelName(const std::string& levelChoice) {
     return levelChoice == RandomLevel ? std::string_view("random") : levelChoice;
@@ -54,91 +59,85 @@ std::string_view resultName(MoveResult result) {
     return "none";
 }
 
-template <typename Tally> std::array<std::int32_t, ScoreTable::Players> tallies(Tally tally) {
-    std::array<std::int32_t, ScoreTable::Players> values{};
-    for (int player = 1; player <= ScoreTable::Players; ++player) {
-        values[static_cast<std::size_t>(player - 1)] = tally(player);
-    }
-    return values;
-}
-
 } // namespace
 
 void JsonTrace::matchSetUp(const MatchSetup& setup) {
     const Match& match = setup.match;
-    out_ << JsonLine("match")
-                .number("match", setup.number)
-                .number("seed", setup.seed)
-                .number("humans", setup.settings.HumanCount)
-                .number("computers", setup.settings.ComputerCount)
-                .text("rule",
-                      setup.settings.MatchRule == Settings::Deathmatch ? "deathmatch" : "free")
-                .text("level", levelName(setup.settings.LevelChoice))
-                .flag("boundaries", setup.boundaries)
-                .number("cycleCount", match.CycleCount())
-                .str()
-         << '\n';
-    out_ << JsonLine("field").texts("rows", fieldRows(match.world())).str() << '\n';
+    // The seed as text: a JSON number keeps only 53 bits exactly, and a seed has 64.
+    write({{"type", "match"},
+           {"match", setup.number},
+           {"seed", QString::number(setup.seed)},
+           {"humans", setup.settings.HumanCount},
+           {"computers", setup.settings.ComputerCount},
+           {"rule", setup.settings.MatchRule == Settings::Deathmatch ? "deathmatch" : "free"},
+           {"level", text(levelName(setup.settings.LevelChoice))},
+           {"boundaries", setup.boundaries},
+           {"cycleCount", match.CycleCount()}});
+    QJsonArray rows;
+    for (const std::string& row : fieldRows(match.world())) {
+        rows.append(text(row));
+    }
+    write({{"type", "field"}, {"rows", rows}});
     for (int slot = 1; slot <= match.CycleCount(); ++slot) {
         const clsCycle& cycle = *match.cycle(slot);
-        if (!cycle.Active()) {
-            continue;
+        if (cycle.Active()) {
+            write({{"type", "start"},
+                   {"slot", slot},
+                   {"x", cycle.X()},
+                   {"y", cycle.Y()},
+                   {"dir", cycle.Direction()},
+                   {"color", cycle.Color()},
+                   {"human", cycle.IsHuman()}});
         }
-        out_ << JsonLine("start")
-                    .number("slot", slot)
-                    .number("x", cycle.X())
-                    .number("y", cycle.Y())
-                    .number("dir", cycle.Direction())
-                    .number("color", cycle.Color())
-                    .flag("human", cycle.IsHuman())
-                    .str()
-             << '\n';
     }
 }
 
 void JsonTrace::keyPressed(int tick, ScriptKey key) {
-    out_ << JsonLine("key").number("tick", tick).text("key", keyName(key)).str() << '\n';
+    write({{"type", "key"}, {"tick", tick}, {"key", text(keyName(key))}});
 }
 
 void JsonTrace::cycleMoved(const CycleMove& move) {
-    JsonLine line("move");
-    line.number("tick", move.tick)
-        .number("slot", move.cycle.selIndex())
-        .number("dir", move.cycle.Direction())
-        .number("x", move.cycle.X())
-        .number("y", move.cycle.Y())
-        .text("result", resultName(move.result));
+    QJsonObject line{{"type", "move"},
+                     {"tick", move.tick},
+                     {"slot", move.cycle.selIndex()},
+                     {"dir", move.cycle.Direction()},
+                     {"x", move.cycle.X()},
+                     {"y", move.cycle.Y()},
+                     {"result", text(resultName(move.result))}};
     if (move.result == MoveResult::Crash) {
-        line.number("cell", move.cell).text("text", move.status);
+        line.insert("cell", move.cell);
+        line.insert("text", text(move.status));
     }
-    out_ << line.str() << '\n';
+    write(line);
 }
 
 void JsonTrace::matchEnded(const MatchEnd& end) {
-    JsonLine line("end");
-    line.number("tick", end.tick);
+    QJsonObject line{{"type", "end"}, {"tick", end.tick}, {"text", text(end.status)}};
     if (end.winner) {
-        line.number("winner", *end.winner);
+        line.insert("winner", *end.winner);
     } else {
-        line.null("winner");
+        line.insert("winner", QJsonValue::Null);
+        line.insert("reason", text(reasonName(end.reason)));
     }
-    line.text("text", end.status);
-    if (!end.winner) {
-        line.text("reason", reasonName(end.reason));
-    }
-    out_ << line.str() << '\n';
+    write(line);
 }
 
 void JsonTrace::runEnded(const ScoreTable& scores) {
-    const auto points = tallies([&](int p) { return scores.points(p); });
-    const auto kills = tallies([&](int p) { return scores.kills(p); });
-    const auto deaths = tallies([&](int p) { return scores.deaths(p); });
-    out_ << JsonLine("scores")
-                .numbers("points", points)
-                .numbers("kills", kills)
-                .numbers("deaths", deaths)
-                .flag("noScoresVisible", scores.noScoresVisible())
-                .str()
-         << '\n';
+    const auto tallies = [](auto tally) {
+        QJsonArray values;
+        for (int player = 1; player <= ScoreTable::Players; ++player) {
+            values.append(tally(player));
+        }
+        return values;
+    };
+    write({{"type", "scores"},
+           {"points", tallies([&](int p) { return scores.points(p); })},
+           {"kills", tallies([&](int p) { return scores.kills(p); })},
+           {"deaths", tallies([&](int p) { return scores.deaths(p); })},
+           {"noScoresVisible", scores.noScoresVisible()}});
     out_.flush();
+}
+
+void JsonTrace::write(const QJsonObject& line) {
+    out_ << QJsonDocument(line).toJson(QJsonDocument::Compact).toStdString() << '\n';
 }

@@ -2,10 +2,11 @@
 
 #include "match_report.h"
 
+#include <QJsonObject>
 #include <ostream>
 
 // Reports a run as JSON Lines, one object per event: match, field, start, key, move, end and
-// scores.
+// scores, each with its keys in alphabetical order.
 class JsonTrace : public MatchReport {
   public:
     explicit JsonTrace(std::ostream& out) : out_(out) {}
@@ -17,5 +18,7 @@ class JsonTrace : public MatchReport {
     void runEnded(const ScoreTable& scores) override;
 
   private:
+    void write(const QJsonObject& line);
+
     std::ostream& out_;
 };

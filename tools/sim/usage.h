@@ -64,10 +64,12 @@ tick that moves no cycle or by Stop keeps its number until the next NewGame; the
 after the last line (an open match ends with reason "session ended"). A damaged recording, or
 one in another format, is refused with a message naming its line.
 
-Trace (--trace), one JSON object a line:
-  {"type":"match","match":1,"seed":42,"humans":1,"computers":1,"rule":"free",
+Trace (--trace), one JSON object a line, its keys in alphabetical order (shown here in the
+order they are easiest to read):
+  {"type":"match","match":1,"seed":"42","humans":1,"computers":1,"rule":"free",
    "level":"101","boundaries":true,"cycleCount":3}    at each setup; level "" is the empty
-                                                      arena, "random", or "101" to "106"
+                                                      arena, "random", or "101" to "106";
+                                                      the seed as text, all 64 bits of it
   {"type":"field","rows":[47 strings of 61 characters]}
                       the arena after setup: "." free, "1"-"8" trails, "X" mine,
                       "C" tail-clearing cell, "?" any other code
