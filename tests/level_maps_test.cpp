@@ -71,7 +71,9 @@ TEST(LevelMaps, TheWalkerWritesCoveredCellsOnlyAndSkipsTheByteAfterACarriageRetu
         {"  \r\n X", 4, {{1, 0, 0}, {0, 1, 0}, {1, 1, 4}}},
         {"\rXX\r\rX\r\nC", 3, {{0, 1, 4}, {0, 2, 4}, {0, 3, 6}}},
         {std::string(61, ' ') + "XXC\r\nX", 62, {{60, 0, 0}, {0, 1, 4}}},
-        {std::string(47 * 2, '\r') + "XC\r\nX", 0, {}}}; // 47 row ends, then below the grid
+        {std::string(std::size_t{47} * 2, '\r') + "XC\r\nX",
+         0,
+         {}}}; // 47 row ends, then below the grid
     for (const auto& [bytes, written, cells] : walks) {
         SCOPED_TRACE(testing::PrintToString(bytes));
         TestWorld t;

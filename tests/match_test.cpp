@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <set>
+#include <string>
 #include <tuple>
 
 namespace {
@@ -128,14 +129,13 @@ TEST(MatchCommands, PauseAndStopActOnlyInAMatchAndStopLeavesTheTimerRunningIdle)
     EXPECT_TRUE(t.out.timerEnabled) << "New Game runs even during a pause";
     t.out.forget();
     t.match.mnuGameStop_Click();
-    EXPECT_EQ(
-        t.out.events,
-        (Events{"clear arena", "kill 1 by 0",
-                "status Player 1 was annihilated by Player 0 and is out of the match!",
-                "grey row 1", "kill 3 by 0",
-                "status Player 3 (Computer) was annihilated by Player 0 and is out of the "
-                "match!",
-                "grey row 3", "menus idle", Silence, "status The match has been terminated."}));
+    const std::string computerOut =
+        "status Player 3 (Computer) was annihilated by Player 0 and is out of the match!";
+    EXPECT_EQ(t.out.events,
+              (Events{"clear arena", "kill 1 by 0",
+                      "status Player 1 was annihilated by Player 0 and is out of the match!",
+                      "grey row 1", "kill 3 by 0", computerOut, "grey row 3", "menus idle", Silence,
+                      "status The match has been terminated."}));
     t.out.forget();
     t.match.tmrPulse_Timer();
     t.match.mnuGamePause_Click();

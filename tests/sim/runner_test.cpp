@@ -156,7 +156,7 @@ TEST(Recordings, AnotherFormatOrADamagedLineIsRefusedByItsLine) {
         {"zarvo-cycles recording 0", "1: a recording in format 0, made by an older version of "
                                      "the game; this one replays format 1 only"},
         {"zarvo-cycles recording 1\n\n0 1 Up",
-         "3: expected \"seed N\" after the format line, found \"0 1 Up\""},
+         R"(3: expected "seed N" after the format line, found "0 1 Up")"},
         {"zarvo-cycles recording 1\nseed -7",
          "2: seed \"-7\" is not a whole number from 0 to 18446744073709551615"},
         {"zarvo-cycles recording 1\n# cut short",
