@@ -11,12 +11,13 @@ packages=(
     pkg-config
     qt6-base-dev
     qt6-base-dev-tools
-    qt6-multimedia-dev
     libqt6opengl6-dev
     libpulse-dev
+    libsndfile1-dev
 )
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(
+        qt6-multimedia-dev
         libgtest-dev
         libgmock-dev
         libbenchmark-dev

@@ -33,9 +33,9 @@ std::size_t CueSource::read(char* data, std::size_t size) {
     return static_cast<std::size_t>(count);
 }
 
-QAudioFormat CueSource::format() const {
+CueFormat CueSource::format() const {
     const std::lock_guard lock(mutex_);
-    return cue_ ? cue_->format : QAudioFormat();
+    return cue_ ? cue_->format : CueFormat();
 }
 
 CueSource::Clock::time_point CueSource::startedAt() const {

@@ -24,7 +24,7 @@ class CueSource {
     std::size_t read(char* data, std::size_t size);
 
     // The playing cue's format (invalid when nothing plays) and when it started.
-    QAudioFormat format() const;
+    CueFormat format() const;
     Clock::time_point startedAt() const;
 
   private:

@@ -2,6 +2,7 @@
 
 #include "ui/cue_source.h"
 
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -23,35 +24,21 @@ constexpr pa_usec_t BufferMicroseconds = 500'000;
 // A cue may still sound this long after its last sample was handed over.
 constexpr auto SinkLatency = std::chrono::milliseconds(100);
 
-std::optional<pa_sample_spec> pulseFormatOf(const QAudioFormat& format) {
-    pa_sample_spec layout{};
-    switch (format.sampleFormat()) {
-    case QAudioFormat::UInt8:
-        layout.format = PA_SAMPLE_U8;
-        break;
-    case QAudioFormat::Int16:
-        layout.format = PA_SAMPLE_S16LE;
-        break;
-    case QAudioFormat::Int32:
-        layout.format = PA_SAMPLE_S32LE;
-        break;
-    case QAudioFormat::Float:
-        layout.format = PA_SAMPLE_FLOAT32LE;
-        break;
-    default:
+std::optional<pa_sample_spec> pulseFormatOf(const CueFormat& format) {
+    if (format.channels > static_cast<int>(PA_CHANNELS_MAX)) {
         return std::nullopt;
     }
-    layout.rate = static_cast<std::uint32_t>(format.sampleRate());
-    layout.channels = static_cast<std::uint8_t>(format.channelCount());
-    if (format.channelCount() > static_cast<int>(PA_CHANNELS_MAX) ||
-        !pa_sample_spec_valid(&layout)) {
+    const pa_sample_spec layout{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(format.sampleRate),
+                                static_cast<std::uint8_t>(format.channels)};
+    if (!pa_sample_spec_valid(&layout)) {
         return std::nullopt;
     }
     return layout;
 }
 
-Clock::duration durationOf(const QAudioFormat& format, qsizetype bytes) {
-    return std::chrono::microseconds(format.durationForBytes(static_cast<qint32>(bytes)));
+Clock::duration durationOf(const CueFormat& format, qsizetype bytes) {
+    const auto frames = static_cast<std::int64_t>(bytes / format.bytesPerFrame());
+    return std::chrono::microseconds(frames * 1'000'000 / format.sampleRate);
 }
 
 void forget(pa_operation* operation) {
@@ -112,7 +99,7 @@ void PulseCueOutput::play(std::shared_ptr<const Cue> cue) {
         return;
     }
     const LoopLock lock(loop_);
-    const QAudioFormat format = cue->format;
+    const CueFormat format = cue->format;
     const bool sounding = Clock::now() < soundingUntil_;
     soundingUntil_ = Clock::now() + durationOf(format, cue->samples.size()) + SinkLatency;
     source_.start(std::move(cue));
@@ -206,7 +193,7 @@ void PulseCueOutput::disconnect() {
 }
 
 void PulseCueOutput::openStream() {
-    const QAudioFormat format = source_.format();
+    const CueFormat format = source_.format();
     const std::optional<pa_sample_spec> layout = pulseFormatOf(format);
     if (!layout) {
         source_.stop();

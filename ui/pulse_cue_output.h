@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ui/cue_output.h"
+#include "ui/wave_file.h"
 
-#include <QAudioFormat>
 #include <chrono>
 #include <pulse/pulseaudio.h>
 
@@ -38,7 +38,7 @@ class PulseCueOutput final : public CueOutput {
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;
-    QAudioFormat streamFormat_;
+    CueFormat streamFormat_;
     std::chrono::steady_clock::time_point lastConnect_;
     std::chrono::steady_clock::time_point soundingUntil_;
 };

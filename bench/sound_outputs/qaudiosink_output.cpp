@@ -14,6 +14,14 @@ namespace {
 
 constexpr qint64 BufferMicroseconds = 100'000;
 
+QAudioFormat sinkFormatOf(const CueFormat& cue) {
+    QAudioFormat format;
+    format.setSampleRate(cue.sampleRate);
+    format.setChannelCount(cue.channels);
+    format.setSampleFormat(QAudioFormat::Int16);
+    return format;
+}
+
 // The source as the sink reads it. After a cue it gives one buffer of silence, so that the
 // sink's server stream, which waits for a full buffer after running dry, plays a short cue too.
 class CueDevice : public QIODevice {
@@ -47,7 +55,7 @@ class QAudioSinkOutput final : public CueOutput {
     explicit QAudioSinkOutput(CueSource& source) : source_(source), device_(source) {}
 
     void play(std::shared_ptr<const Cue> cue) override {
-        const QAudioFormat format = cue->format;
+        const QAudioFormat format = sinkFormatOf(cue->format);
         source_.start(std::move(cue));
         if (sink_ == nullptr || sink_->format() != format ||
             sink_->state() == QAudio::StoppedState) {

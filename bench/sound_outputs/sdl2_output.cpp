@@ -21,7 +21,7 @@ class Sdl2Output final : public CueOutput {
     Sdl2Output& operator=(const Sdl2Output&) = delete;
 
     void play(std::shared_ptr<const Cue> cue) override {
-        const QAudioFormat format = cue->format;
+        const CueFormat format = cue->format;
         source_.start(std::move(cue));
         if (device_ != 0 &&
             (format != format_ || SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED)) {
@@ -43,14 +43,11 @@ class Sdl2Output final : public CueOutput {
         std::memset(stream + read, 0, std::size_t(size) - read);
     }
 
-    void open(const QAudioFormat& format) {
+    void open(const CueFormat& format) {
         SDL_AudioSpec wanted{};
-        wanted.freq = format.sampleRate();
-        wanted.format = format.sampleFormat() == QAudioFormat::Float   ? AUDIO_F32LSB
-                        : format.sampleFormat() == QAudioFormat::Int32 ? AUDIO_S32LSB
-                        : format.sampleFormat() == QAudioFormat::UInt8 ? AUDIO_U8
-                                                                       : AUDIO_S16LSB;
-        wanted.channels = static_cast<Uint8>(format.channelCount());
+        wanted.freq = format.sampleRate;
+        wanted.format = AUDIO_S16SYS;
+        wanted.channels = static_cast<Uint8>(format.channels);
         wanted.samples = 512;
         wanted.callback = pull;
         wanted.userdata = this;
@@ -70,7 +67,7 @@ class Sdl2Output final : public CueOutput {
 
     CueSource& source_;
     SDL_AudioDeviceID device_ = 0;
-    QAudioFormat format_;
+    CueFormat format_;
     std::chrono::steady_clock::time_point lastOpen_;
 };
 

@@ -9,7 +9,7 @@ from desktop import ALL, HEARD, LOW, SILENT
 from game import STEADY, Game
 from harness import run, wait_for
 
-LIBRARIES = ("libc6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6multimedia6")
+LIBRARIES = ("libc6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "libpulse0", "libsndfile1")
 SOUNDS = "usr/share/zarvo-cycles/sounds"
 ENTRY = "applications/zarvo-cycles.desktop"
 METAINFO = "metainfo/example.zarvo_cycles.ZarvoCycles.metainfo.xml"
