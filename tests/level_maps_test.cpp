@@ -66,14 +66,14 @@ TEST(LevelMaps, ShippedMapsHaveTheirBytesObstaclesAndDesignedCells) {
 // and draw nothing.
 TEST(LevelMaps, TheWalkerWritesCoveredCellsOnlyAndSkipsTheByteAfterACarriageReturn) {
     using Walk = std::tuple<std::string, int, std::vector<std::array<int, 3>>>;
+    // 47 row ends (a carriage return and the byte it skips), then what would be below the grid.
+    const std::string belowTheGrid = std::string(std::size_t{47} * 2, '\r') + "XC\r\nX";
     const Walk walks[] = {
         {std::string("xXcC-\0 ", 7), 7, {{0, 0, 0}, {1, 0, 4}, {2, 0, 0}, {3, 0, 6}, {6, 0, 0}}},
         {"  \r\n X", 4, {{1, 0, 0}, {0, 1, 0}, {1, 1, 4}}},
         {"\rXX\r\rX\r\nC", 3, {{0, 1, 4}, {0, 2, 4}, {0, 3, 6}}},
         {std::string(61, ' ') + "XXC\r\nX", 62, {{60, 0, 0}, {0, 1, 4}}},
-        {std::string(std::size_t{47} * 2, '\r') + "XC\r\nX",
-         0,
-         {}}}; // 47 row ends, then below the grid
+        {belowTheGrid, 0, {}}};
     for (const auto& [bytes, written, cells] : walks) {
         SCOPED_TRACE(testing::PrintToString(bytes));
         TestWorld t;
