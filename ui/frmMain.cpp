@@ -145,14 +145,16 @@ void frmMain::tmrPulse_Timer() {
 }
 
 void frmMain::picField_KeyDown(int key) {
-    const std::optional<Key> gamePress = gameKey(key);
-    if (!gamePress) {
-        return;
+    if (const std::optional<Key> gamePress = gameKey(key)) {
+        pressGameKey(*gamePress);
     }
-    const KeyAction action = actionForKey(*gamePress, settings_.HumanCount);
+}
+
+void frmMain::pressGameKey(Key gamePress) {
+    const KeyAction action = actionForKey(gamePress, settings_.HumanCount);
     // New Game and Pause tell the session themselves.
     const bool command = action.kind == KeyAction::NewGame || action.kind == KeyAction::Pause;
-    if (!command && !passes(scriptKeyFor(*gamePress))) {
+    if (!command && !passes(scriptKeyFor(gamePress))) {
         return;
     }
     switch (action.kind) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "arena/random_source.h"
+#include "match/keys.h"
 #include "match/match.h"
 #include "match/settings.h"
 #include "session/key_script.h"
@@ -37,6 +38,8 @@ class frmMain : public QMainWindow {
     void mnuScore_Click();
     void picSplash_Click();
     void picField_KeyDown(int key);
+    // A game key as the arena reads it, whichever way it came (the keyboard, a replay).
+    void pressGameKey(Key gamePress);
     void tmrPulse_Timer();
 
     // The score window, created hidden on first use.

@@ -1,29 +1,18 @@
 #include "ui/session_replay.h"
 
 #include "scores/frmScore.h"
+#include "session/script_key.h"
 #include "ui/frmMain.h"
 #include "ui/menu_choices.h"
 
 #include <QAction>
 #include <algorithm>
-#include <array>
-#include <utility>
+#include <optional>
 
 namespace {
 
 // While the match timer stands, a line comes this often.
 constexpr int IdleMilliseconds = 400;
-
-constexpr std::array<std::pair<ScriptKey, int>, 8> SteeringKeys{{
-    {ScriptKey::Up, Qt::Key_Up},
-    {ScriptKey::Down, Qt::Key_Down},
-    {ScriptKey::Left, Qt::Key_Left},
-    {ScriptKey::Right, Qt::Key_Right},
-    {ScriptKey::W, Qt::Key_W},
-    {ScriptKey::A, Qt::Key_A},
-    {ScriptKey::S, Qt::Key_S},
-    {ScriptKey::D, Qt::Key_D},
-}};
 
 } // namespace
 
@@ -117,10 +106,7 @@ void SessionReplay::idleStep() {
 // handlers, menu entries through what choosing them does.
 void SessionReplay::press(ScriptKey key) {
     pressing_ = true;
-    const auto* steering = std::ranges::find(SteeringKeys, key, &std::pair<ScriptKey, int>::first);
-    if (steering != SteeringKeys.end()) {
-        window_.picField_KeyDown(steering->second);
-    } else if (key == ScriptKey::Pause) {
+    if (key == ScriptKey::Pause) {
         window_.mnuGamePause_Click();
     } else if (key == ScriptKey::Stop) {
         window_.mnuGameStop_Click();
@@ -128,6 +114,8 @@ void SessionReplay::press(ScriptKey key) {
         window_.mnuGameNew_Click();
         ++match_;
         ticksRun_ = 0;
+    } else if (const std::optional<Key> steering = keyboardKey(key)) {
+        window_.pressGameKey(*steering);
     } else if (key == ScriptKey::ClearScores) {
         window_.scoreWindow().mnuClear_Click();
     } else if (key == ScriptKey::BoundariesOn || key == ScriptKey::BoundariesOff) {
