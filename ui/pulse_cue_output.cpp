@@ -21,6 +21,7 @@ constexpr auto StaleAfter = std::chrono::milliseconds(300);
 // not delay the cut; it sets how often the server asks for more, and each time PulseAudio's
 // thread wakes: half a second takes a short cue in one piece.
 constexpr pa_usec_t BufferMicroseconds = 500'000;
+constexpr pa_usec_t RequestMicroseconds = 100'000;
 // A cue may still sound this long after its last sample was handed over.
 constexpr auto SinkLatency = std::chrono::milliseconds(100);
 
@@ -218,7 +219,7 @@ void PulseCueOutput::openStream() {
     buffer.prebuf = static_cast<std::uint32_t>(pa_frame_size(&*layout));
     // Left to the server: asked to request in half buffers, it set its sink's latency to half a
     // millisecond and spent a sixth of a core rendering it.
-    buffer.minreq = static_cast<std::uint32_t>(-1);
+    buffer.minreq = static_cast<std::uint32_t>(pa_usec_to_bytes(RequestMicroseconds, &*layout));
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
                                    nullptr) < 0) {
