@@ -9,19 +9,20 @@
 
 ArenaView::ArenaView(QWidget* parent)
     : QWidget(parent),
-      picCycles_(QImage(ArtResources::SpriteSheet).convertToFormat(QImage::Format_RGB32)),
-      image_(Width, Height, QImage::Format_RGB32) {
+      picCycles_(QImage(ArtResources::SpriteSheet).convertToFormat(QImage::Format_RGB32)) {
     setObjectName(QStringLiteral("picField"));
     setFixedSize(Width, Height);
     setFocusPolicy(Qt::StrongFocus);
     // paintEvent covers every exposed pixel itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    image_.fill(Qt::black);
 }
 
 void ArenaView::drawTile(int sx, int sy, int x, int y) {
     const QRect target(x * Tile::Size, y * Tile::Size, Tile::Size, Tile::Size);
     if (!tilePainter_.isActive()) {
+        if (image_.isNull()) {
+            clear();
+        }
         tilePainter_.begin(&image_);
         tilePainter_.setCompositionMode(QPainter::CompositionMode_Source);
     }
@@ -42,8 +43,13 @@ void ArenaView::refresh() {
     }
 }
 
+// The picture is made at the first clear or tile: until then the arena is black without one,
+// and a start-up spares writing a megabyte no one has seen yet.
 void ArenaView::clear() {
     endTileCopies();
+    if (image_.isNull()) {
+        image_ = QImage(Width, Height, QImage::Format_RGB32);
+    }
     image_.fill(Qt::black);
     markDirty(image_.rect());
 }
@@ -58,7 +64,11 @@ void ArenaView::paintEvent(QPaintEvent* event) {
     // Whole pixels only: on a high-DPI screen every pixel becomes a sharp block.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const QRect& rect : event->region()) {
-        painter.drawImage(rect, image_, rect);
+        if (image_.isNull()) {
+            painter.fillRect(rect, Qt::black);
+        } else {
+            painter.drawImage(rect, image_, rect);
+        }
     }
 }
 

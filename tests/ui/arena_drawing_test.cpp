@@ -24,12 +24,19 @@ class ArenaDrawingTest : public QObject {
     void cells_show_their_tiles_exactly_and_only_changed_cells_are_repainted() {
         const auto window = startedWindow();
         QVERIFY(window);
+        ArenaView& arena = *window->controls().picField;
+        QImage shown(arena.size(), QImage::Format_RGB32);
+        shown.fill(Qt::white);
+        arena.render(&shown);
+        QImage black(arena.size(), QImage::Format_RGB32);
+        black.fill(Qt::black);
+        QCOMPARE(shown, black); // before the first match
+
         GameMenus& m = window->menus();
         for (QAction* entry : {m.mnuPlayersMatchFreeForAll, m.mnuPlayersComputerNone,
                                m.mnuPlayersHumanTwo, m.mnuGameNew, m.mnuGamePause}) {
             entry->trigger(); // two humans heading right, and no real ticks
         }
-        ArenaView& arena = *window->controls().picField;
         int emptyCells = 0;
         for (int cell = 0; cell < 61 * 47; ++cell) {
             emptyCells += cellShowsTile(arena, cell % 61, cell / 61, 140, 0);
