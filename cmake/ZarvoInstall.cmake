@@ -1,6 +1,7 @@
 # Installation in the layout Debian gives a game, and the Debian package (cmake --workflow
 # --preset package, or cpack -G DEB in any build folder):
 #   games/zarvo-cycles                                the game
+#   lib/<triplet>/zarvo-cycles/zarvo-sound.so         its sound module, found from games/ as ../lib/...
 #   share/zarvo-cycles/sounds/*.wav                   its sound cues, found from games/ as ../share/...
 #   share/applications/zarvo-cycles.desktop           the menu entry, starting <prefix>/games/...
 #   share/icons/hicolor/<n>x<n>/apps/zarvo-cycles.png the icon, in the theme's sizes
@@ -14,17 +15,19 @@ endif()
 include(GNUInstallDirs)
 
 set(ZARVO_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR}/../packaging)
-# One level below the prefix, as the program finds its sounds in ../share/zarvo-cycles.
-set(ZARVO_INSTALL_GAMESDIR games)
+# ZARVO_INSTALL_GAMESDIR (one level below the prefix, as the program finds its sounds in
+# ../share/zarvo-cycles) and ZARVO_INSTALL_MODULEDIR come from the top folder.
 set(ZARVO_INSTALL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/zarvo-cycles)
 
 install(TARGETS zarvo-cycles RUNTIME DESTINATION ${ZARVO_INSTALL_GAMESDIR})
+install(TARGETS zarvo-sound LIBRARY DESTINATION ${ZARVO_INSTALL_MODULEDIR})
 # A stripping install (cpack, cmake --install --strip) also drops the sections Debian's own
 # packaging tools strip from a program: the compilers' .comment notes and .note.
 install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
         execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ZARVO_INSTALL_GAMESDIR}/zarvo-cycles\"
+            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ZARVO_INSTALL_MODULEDIR}/zarvo-sound.so\"
             COMMAND_ERROR_IS_FATAL ANY)
     endif()
 ")

@@ -1,6 +1,6 @@
 #include "ui/sound_player.h"
 
-#include "ui/cue_output.h"
+#include "ui/sound_backend.h"
 
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
@@ -16,7 +16,7 @@ void SoundPlayer::PlaySoundFile(const QString& path) {
         return;
     }
     if (output_ == nullptr) {
-        output_ = openCueOutput(source_);
+        output_ = loadSoundBackend()->open(source_); // a cue was decoded, so there is one
     }
     output_->play(std::move(cue));
 }
@@ -26,7 +26,11 @@ std::shared_ptr<const Cue> SoundPlayer::cueFor(const QString& path) {
     if (std::shared_ptr<const Cue> cue = cues_.value(path)) {
         return cue;
     }
-    std::optional<Cue> read = readWaveFile(path);
+    const SoundBackend* backend = loadSoundBackend();
+    if (backend == nullptr) {
+        return nullptr;
+    }
+    std::optional<Cue> read = backend->decode(path);
     if (!read) {
         return nullptr;
     }
