@@ -68,6 +68,8 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 void frmMain::Form_Load() {
+    // Once the window is up: the first New Game then plays its cues without loading code.
+    QTimer::singleShot(0, &sounds_, &SoundPlayer::preload);
     centreSplash();
     setWindowTitle(
         QStringLiteral("Zarvo Cycles %1.%2").arg(ZARVO_VERSION_MAJOR).arg(ZARVO_VERSION_MINOR));

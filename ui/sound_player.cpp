@@ -2,6 +2,8 @@
 
 #include "ui/sound_backend.h"
 
+#include <QThreadPool>
+
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
 SoundPlayer::~SoundPlayer() = default;
@@ -19,6 +21,10 @@ void SoundPlayer::PlaySoundFile(const QString& path) {
         output_ = loadSoundBackend()->open(source_); // a cue was decoded, so there is one
     }
     output_->play(std::move(cue));
+}
+
+void SoundPlayer::preload() {
+    QThreadPool::globalInstance()->start([] { loadSoundBackend(); });
 }
 
 // A file found unplayable is read again at its next cue: it may have been put right since.

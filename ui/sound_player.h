@@ -21,6 +21,8 @@ class SoundPlayer : public QObject {
     ~SoundPlayer() override;
 
     void PlaySoundFile(const QString& path);
+    // Starts loading the sound module on a worker thread, so that the first cue finds it loaded.
+    void preload();
 
     // What the output plays, as it reads it.
     CueSource& source() { return source_; }
