@@ -5,10 +5,13 @@ sound going to a private PulseAudio server whose null sink is recorded from outs
   cue_session.py BIN_DIR WORK_DIR [--seconds N] [--restart-at S --down-for D]
                  [--no-sound-server] [--seed N]
 
-Two scenarios, both with the two humans zigzagging (a turn every 0.4 s each, the two players
-alternating, so that every press turns a cycle at the next tick and plays a chirp):
-  chirps  Deathmatch from seed 7, one match (the players start 19 rows apart and never meet);
-  play    two humans and six computers, a new match every 3 s (computer crashes add their cues).
+Three scenarios, all with the two humans zigzagging (the two players alternating, so that every
+press turns a cycle at the next tick and plays a chirp):
+  chirps   Deathmatch from seed 7, one match (the players start 19 rows apart and never meet),
+           a turn every 0.2 s;
+  play     two humans and six computers, a new match every 3 s (computer crashes add their
+           cues), a turn every 0.2 s;
+  matches  the same, with a few turns a match: one a second, two between new matches.
 The recording of the sink is cut into the cues it holds by finding each cue's own samples in
 it (the null sink passes samples unchanged), which tells for every chirp when it started, how
 much of it played and what cut it off; the tick log (--tick-log) gives the tick that played
@@ -34,17 +37,18 @@ import wave
 
 RATE = 44100
 SINK = "bench"
-PRESS_SECONDS = 0.2
 # A cue counts as started from its first sample when no more than this is missing from the
 # recording's start of it (the sink's rewind hides up to its latency, about 10 ms).
 MISSED_START = RATE * 25 // 1000
 # Player 1 starts heading right, player 2 left; these zigzags never reverse and never meet their
 # own trails. The players take turns.
 ZIGZAG = [["Up", "Right", "Down", "Right"], ["s", "a", "w", "a"]]
+TWO_HUMANS_SIX_COMPUTERS = [["alt+p"], ["h"], ["t"], ["alt+p"], ["c"], ["s"]]
 SCENARIOS = {
-    # menu keys, seconds between new matches
-    "chirps": ([["alt+p"], ["r"], ["d"]], None),  # Match Rules > Deathmatch
-    "play": ([["alt+p"], ["h"], ["t"], ["alt+p"], ["c"], ["s"]], 3.0),  # Two Humans, Six Computers
+    # menu keys, seconds between new matches, seconds between presses
+    "chirps": ([["alt+p"], ["r"], ["d"]], None, 0.2),  # Match Rules > Deathmatch
+    "play": (TWO_HUMANS_SIX_COMPUTERS, 3.0, 0.2),
+    "matches": (TWO_HUMANS_SIX_COMPUTERS, 3.0, 1.0),
 }
 
 
@@ -252,7 +256,7 @@ def main():
             ["xdotool", "search", "--onlyvisible", "--pid", str(game.pid)], env=env,
             capture_output=True).returncode == 0)
         time.sleep(0.5)
-        menu_keys, match_seconds = SCENARIOS[options.scenario]
+        menu_keys, match_seconds, press_seconds = SCENARIOS[options.scenario]
         for keys in menu_keys:
             key(*keys)
             time.sleep(0.2)
@@ -288,7 +292,7 @@ def main():
                 key(ZIGZAG[step % 2][step // 2 % 4])
                 presses.append((before, time.monotonic_ns()))
                 step += 1
-            at += PRESS_SECONDS
+            at += press_seconds
             time.sleep(max(0.0, start + at - time.monotonic()))
         wall = time.monotonic() - start
         game_cpu = cpu_ns(game.pid) - cpu_game
