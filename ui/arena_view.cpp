@@ -6,6 +6,13 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <cstddef>
+#include <cstring>
+
+namespace {
+constexpr std::ptrdiff_t PixelBytes = 4; // QImage::Format_RGB32
+constexpr std::size_t TileRowBytes = std::size_t{Tile::Size} * PixelBytes;
+} // namespace
 
 ArenaView::ArenaView(QWidget* parent)
     : QWidget(parent),
@@ -17,23 +24,23 @@ ArenaView::ArenaView(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// A plain copy of the tile's rows: both pictures are RGB32, and a painter opened on the arena
+// for a tick's few tiles would cost more than the copies themselves.
 void ArenaView::drawTile(int sx, int sy, int x, int y) {
+    const QRect source(sx, sy, Tile::Size, Tile::Size);
     const QRect target(x * Tile::Size, y * Tile::Size, Tile::Size, Tile::Size);
-    if (!tilePainter_.isActive()) {
-        if (image_.isNull()) {
-            clear();
-        }
-        tilePainter_.begin(&image_);
-        tilePainter_.setCompositionMode(QPainter::CompositionMode_Source);
+    if (!picCycles_.rect().contains(source) || !QRect(0, 0, Width, Height).contains(target)) {
+        return;
     }
-    tilePainter_.drawImage(target.topLeft(), picCycles_, QRect(sx, sy, Tile::Size, Tile::Size));
+    if (image_.isNull()) {
+        clear();
+    }
+    for (int row = 0; row < Tile::Size; ++row) {
+        std::memcpy(image_.scanLine(target.y() + row) + target.x() * PixelBytes,
+                    picCycles_.constScanLine(source.y() + row) + source.x() * PixelBytes,
+                    TileRowBytes);
+    }
     markDirty(target);
-}
-
-void ArenaView::endTileCopies() {
-    if (tilePainter_.isActive()) {
-        tilePainter_.end();
-    }
 }
 
 void ArenaView::refresh() {
@@ -46,7 +53,6 @@ void ArenaView::refresh() {
 // The picture is made at the first clear or tile: until then the arena is black without one,
 // and a start-up spares writing a megabyte no one has seen yet.
 void ArenaView::clear() {
-    endTileCopies();
     if (image_.isNull()) {
         image_ = QImage(Width, Height, QImage::Format_RGB32);
     }
@@ -59,7 +65,6 @@ void ArenaView::markDirty(const QRect& rect) {
 }
 
 void ArenaView::paintEvent(QPaintEvent* event) {
-    endTileCopies();
     QPainter painter(this);
     // Whole pixels only: on a high-DPI screen every pixel becomes a sharp block.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QPainter>
 #include <QRect>
 #include <QRegion>
 #include <QWidget>
@@ -39,13 +38,8 @@ class ArenaView : public QWidget {
 
   private:
     void markDirty(const QRect& rect);
-    void endTileCopies();
 
     QImage picCycles_;
     QImage image_;
-    // Stays open on image_ from the first tile copy until the arena is painted or cleared:
-    // opening a painter costs more than a tile copy, a tick copies up to 24 tiles and ClearField
-    // 2,867. Declared after image_ so that it ends before the image goes.
-    QPainter tilePainter_;
     QRegion dirty_;
 };
