@@ -18,9 +18,12 @@ constexpr auto AnswerWithin = std::chrono::seconds(2);
 // would no longer go with what happens on the screen.
 constexpr auto StaleAfter = std::chrono::milliseconds(300);
 // What the server keeps of a cue ahead of playing it. A new cue flushes it, so its length does
-// not delay the cut; it sets how often the server asks for more, and each time PulseAudio's
-// thread wakes: half a second takes a short cue in one piece.
+// not delay the cut: half a second takes a short cue in one piece.
 constexpr pa_usec_t BufferMicroseconds = 500'000;
+// How much must have played before the server asks for more, each request waking PulseAudio's
+// thread: a chirp goes over without any. Left to the server it asked every 20 ms; asked to
+// request in half buffers, it set its sink's latency, (buffer - 2 requests) / 2, to half a
+// millisecond and spent a sixth of a core rendering it.
 constexpr pa_usec_t RequestMicroseconds = 100'000;
 // A cue may still sound this long after its last sample was handed over.
 constexpr auto SinkLatency = std::chrono::milliseconds(100);
@@ -217,8 +220,6 @@ void PulseCueOutput::openStream() {
     buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(BufferMicroseconds, &*layout));
     // Any sound at all starts playing: a cue shorter than the buffer must not wait to fill it.
     buffer.prebuf = static_cast<std::uint32_t>(pa_frame_size(&*layout));
-    // Left to the server: asked to request in half buffers, it set its sink's latency to half a
-    // millisecond and spent a sixth of a core rendering it.
     buffer.minreq = static_cast<std::uint32_t>(pa_usec_to_bytes(RequestMicroseconds, &*layout));
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,

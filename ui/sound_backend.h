@@ -8,7 +8,7 @@
 
 // What plays the cues: a decoder for the cue files and the platform's sound output. It lives
 // in a module of its own, with the sound server's client library and the decoder's codecs, which
-// the game then loads at its first cue instead of at every start.
+// the game loads once its window is up (or at a cue before that) instead of as it starts.
 class SoundBackend {
   public:
     virtual ~SoundBackend() = default;
@@ -22,8 +22,8 @@ class SoundBackend {
 // The backend built into this program: readWaveFile and openCueOutput as linked.
 const SoundBackend& linkedSoundBackend();
 
-// The module's backend, loaded at the first call; null when the module is missing or broken, and
-// the game is then silent.
+// The module's backend, loaded at the first call, from any thread; null when the module is
+// missing or broken, and the game is then silent.
 const SoundBackend* loadSoundBackend();
 
 // The module's one entry point, a function of this name returning its backend.

@@ -11,8 +11,8 @@ class CueOutput;
 
 // Plays WAV files without waiting; a new sound cuts off the one playing. A missing, empty or
 // corrupt file, or no sound server at all, is silent. Each file is decoded once; the sound
-// module is loaded at the first cue, and its output opened at the first sound there is to play,
-// to stay open for the whole run.
+// module is loaded by preload() or at the first cue, and its output opened at the first sound
+// there is to play, to stay open for the whole run.
 class SoundPlayer : public QObject {
     Q_OBJECT
 
